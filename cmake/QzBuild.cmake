@@ -1,0 +1,21 @@
+# Compiler settings shared by every target of the three trees.
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+add_compile_definitions(QT_DEPRECATED_WARNINGS QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+
+if(WIN32)
+  # Windows 7 API level, Unicode-neutral calls spelled explicitly (A/W) in the code.
+  add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+
+function(qz_enable_sanitizers)
+  set(flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${flags})
+  add_link_options(${flags})
+endfunction()
+
+# A static library of portable or platform code; include paths start at the source root.
+function(qz_add_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+endfunction()

@@ -1,0 +1,28 @@
+# GoogleTest and GoogleMock, built from Debian's sources by the tree's own compiler.
+include(GoogleTest)
+
+set(QZ_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source tree")
+if(NOT EXISTS ${QZ_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found in ${QZ_GOOGLETEST_SOURCE} (package googletest)")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${QZ_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# qz_add_test(NAME SOURCES ... [LIBS ...] [QT])
+# One test executable; each GoogleTest case becomes a CTest test, listed when CTest runs
+# (under Wine in the Windows trees, through CMAKE_CROSSCOMPILING_EMULATOR).
+# QT: the executable gets a main that creates a QCoreApplication first.
+function(qz_add_test name)
+  cmake_parse_arguments(arg "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${arg_SOURCES})
+  if(arg_QT)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+    target_link_libraries(${name} PRIVATE gmock ${arg_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE gmock_main ${arg_LIBS})
+  endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES TIMEOUT 120)
+endfunction()

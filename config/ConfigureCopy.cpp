@@ -1,0 +1,85 @@
+#include "config/ConfigureCopy.h"
+
+#include "config/TabletExecAction.h"
+#include "config/TabletKeyboardAction.h"
+#include "config/TabletMediaAction.h"
+#include "config/TabletMiscAction.h"
+#include "config/TabletMouseAction.h"
+
+namespace {
+
+// An action whose type code does not match its class is not copied.
+template <class Action>
+TabletActionPtr copyAs(const TabletAction &action)
+{
+    const auto *concrete = dynamic_cast<const Action *>(&action);
+    if (!concrete)
+        return {};
+    return std::make_shared<Action>(*concrete);
+}
+
+ActionMap cloneActions(const ActionMap &source)
+{
+    ActionMap clones;
+    for (const auto &[key, action] : source) {
+        if (TabletActionPtr clone = cloneAction(action))
+            clones.emplace(key, std::move(clone));
+    }
+    return clones;
+}
+
+DialConfigure cloneDial(const DialConfigure &source)
+{
+    DialConfigure dial;
+    dial.index = source.index;
+    for (const ActionPair &pair : source.pairs) {
+        TabletActionPtr first = cloneAction(pair.first);
+        TabletActionPtr second = cloneAction(pair.second);
+        if (first || second)
+            dial.pairs.emplace_back(std::move(first), std::move(second));
+    }
+    return dial;
+}
+
+using DialMap = std::map<std::uint16_t, DialConfigure>;
+
+DialMap cloneDials(const DialMap &source)
+{
+    DialMap clones;
+    for (const auto &[key, dial] : source)
+        clones.emplace(key, cloneDial(dial));
+    return clones;
+}
+
+} // namespace
+
+TabletActionPtr cloneAction(const TabletActionPtr &action)
+{
+    if (!action)
+        return {};
+    switch (action->type) {
+    case TabletAction::Keyboard:
+        return copyAs<TabletKeyboardAction>(*action);
+    case TabletAction::Mouse:
+        return copyAs<TabletMouseAction>(*action);
+    case TabletAction::Misc:
+        return copyAs<TabletMiscAction>(*action);
+    case TabletAction::Exec:
+        return copyAs<TabletExecAction>(*action);
+    case TabletAction::Media:
+        return copyAs<TabletMediaAction>(*action);
+    default:
+        return {};
+    }
+}
+
+TabletConfigurePtr copyDeviceConfigure(const TabletConfigure &source)
+{
+    auto copy = std::make_shared<TabletConfigure>(source);
+    copy->pen.buttons = cloneActions(source.pen.buttons);
+    copy->hotkey.keys = cloneActions(source.hotkey.keys);
+    copy->hotkey.virtualKeys = cloneActions(source.hotkey.virtualKeys);
+    copy->hotkey.dials = cloneDials(source.hotkey.dials);
+    copy->hotkey.touches = cloneActions(source.hotkey.touches);
+    return copy;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "config/TabletAction.h"
+#include "config/TabletConfigure.h"
+
+// A new action of the same kind and fields; empty for an empty pointer and for an action of a
+// kind that is not known here.
+TabletActionPtr cloneAction(const TabletActionPtr &action);
+
+// A copy of the configuration that shares no action object with the source. Bindings without
+// an action are left out, and so are dial pairs without any action.
+TabletConfigurePtr copyDeviceConfigure(const TabletConfigure &source);

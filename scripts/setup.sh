@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs everything the three build trees need on a fresh Debian 12, as root.
+# Idempotent: when all is there it only checks and says nothing.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+qt_prefix=/opt/qt5-i686-w64-mingw32
+qt_archive=$here/../shared/toolchain/qt5.15.8-i686-w64-mingw32-static.tar.xz
+qt64_prefix=/opt/qt5-x86_64-w64-mingw32
+
+packages=(
+  build-essential cmake ninja-build pkg-config file xz-utils
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  wine wine64 wine32:i386 xvfb xauth
+  qtbase5-dev qttools5-dev-tools qtbase5-dev-tools
+  googletest
+)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+  fi
+  as_root apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [ ! -x "$qt_prefix/bin/qmake" ]; then
+  if [ -f "$qt_archive" ]; then
+    echo "setup: unpacking static Qt for i686-w64-mingw32 to /opt"
+    as_root tar -xJf "$qt_archive" -C /opt
+  else
+    echo "setup: building static Qt for i686-w64-mingw32 (about 10 minutes)"
+    as_root "$here/scripts/build-qt5-mingw.sh" i686-w64-mingw32 "$qt_prefix"
+  fi
+fi
+
+# Where this machine cannot run 32-bit programs, QZTablet's tests run from a 64-bit build,
+# which needs a static Qt for x86_64 as well.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ ! -x "$qt64_prefix/bin/qmake" ]; then
+  echo "setup: this machine cannot run 32-bit programs; building static Qt for x86_64-w64-mingw32 (about 10 minutes)"
+  as_root "$here/scripts/build-qt5-mingw.sh" x86_64-w64-mingw32 "$qt64_prefix"
+fi

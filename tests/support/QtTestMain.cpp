@@ -1,0 +1,12 @@
+// Test entry for executables that use Qt: a QCoreApplication exists before any test runs,
+// as it does in the program (translators, meta-types and resources need one).
+#include <QCoreApplication>
+
+#include <gmock/gmock.h>
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleMock(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
