@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 #include <memory>
 #include <vector>
 

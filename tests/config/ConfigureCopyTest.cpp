@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 #include <set>
 #include <typeinfo>
 #include <vector>

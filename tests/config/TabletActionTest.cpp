@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 #include <cstdint>
 
 namespace {
