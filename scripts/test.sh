@@ -44,8 +44,23 @@ start_wine() {
   # here they hold no test's output pipe open.
   "$root/scripts/wine-run.sh" 64 cmd /c exit </dev/null >/dev/null 2>&1
 }
-stop_wine() { "$wineserver" -k 2>/dev/null || true; }
+# Windows made by the programs under test (hidden ones included) need a display.
+xvfb_pid=
+start_display() {
+  local display_file=$build_root/xvfb.display
+  rm -f "$display_file"
+  Xvfb -displayfd 9 -screen 0 1920x1080x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  [ -s "$display_file" ] || return 1
+  export DISPLAY=:$(head -n 1 "$display_file")
+}
+stop_wine() {
+  "$wineserver" -k 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
 trap stop_wine EXIT
+timed "display" start_display || exit 1
 timed "wine prefix" start_wine || exit 1
 
 no_tests=error
