@@ -12,13 +12,17 @@ add_subdirectory(${QZ_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 # qz_add_test(NAME SOURCES ... [LIBS ...] [QT])
 # One test executable; each GoogleTest case becomes a CTest test, listed when CTest runs
 # (under Wine in the Windows trees, through CMAKE_CROSSCOMPILING_EMULATOR).
-# QT: the executable gets a main that creates a QCoreApplication first.
+# QT: the executable gets a main that creates a QCoreApplication first;
+# GUI: a QGuiApplication instead (offscreen unless QT_QPA_PLATFORM says otherwise).
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
-  if(arg_QT)
+  if(arg_GUI)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtGuiTestMain.cpp)
+    target_link_libraries(${name} PRIVATE gmock Qt5::Gui Qt5::Test ${arg_LIBS})
+  elseif(arg_QT)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
-    target_link_libraries(${name} PRIVATE gmock ${arg_LIBS})
+    target_link_libraries(${name} PRIVATE gmock Qt5::Test ${arg_LIBS})
   else()
     target_link_libraries(${name} PRIVATE gmock_main ${arg_LIBS})
   endif()

@@ -12,5 +12,6 @@ else
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=}
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# Without a display, Qt draws offscreen; with one (scripts/test.sh starts Xvfb) it uses real windows.
+[ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 exec "$loader" "$@"

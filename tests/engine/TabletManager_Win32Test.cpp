@@ -48,24 +48,25 @@ private:
     std::vector<Report> reports_;
 };
 
+BOOL CALLBACK matchListenWindow(HWND window, LPARAM data)
+{
+    auto *found = reinterpret_cast<std::pair<HWND, DWORD> *>(data);
+    wchar_t className[128] = {};
+    GetClassNameW(window, className, 128);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == found->second && wcscmp(className, TabletManager_Win32::kWindowClass) == 0) {
+        found->first = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The listener's window in this process (other test processes may have one too).
 HWND findListenWindow()
 {
     std::pair<HWND, DWORD> search{nullptr, GetCurrentProcessId()};
-    EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto *found = reinterpret_cast<std::pair<HWND, DWORD> *>(data);
-                wchar_t className[128] = {};
-                GetClassNameW(window, className, 128);
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                if (process == found->second && wcscmp(className, TabletManager_Win32::kWindowClass) == 0) {
-                    found->first = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+    EnumWindows(matchListenWindow, reinterpret_cast<LPARAM>(&search));
     return search.first;
 }
 
