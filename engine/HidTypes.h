@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Plain records and results of the HID access seam (IHidBackend, IHidHandle).
+
+// One present HID interface, as enumeration found it.
+struct HidInterface
+{
+    std::string path;                     // narrow text, as the system spells it
+    std::vector<std::string> hardwareIds; // empty when the device has no hardware-id property
+};
+
+struct HidAttributes
+{
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+};
+
+struct HidCapabilities
+{
+    std::uint16_t usagePage = 0;          // of the top-level collection
+    std::uint16_t inputReportLength = 0;  // report id included
+    std::uint16_t outputReportLength = 0; // report id included
+};
+
+// How one read, write or indexed-string request ended.
+enum class HidIoStatus {
+    Completed,
+    TimedOut, // nothing came within the time-out; the request was cancelled
+    Failed,   // the handle is closed, the device is gone or the request was refused
+};

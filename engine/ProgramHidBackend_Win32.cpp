@@ -1,0 +1,12 @@
+#include "engine/ProgramHidBackend_Win32.h"
+
+#include "engine/HidBackendFactory.h"
+#include "engine/HidBackend_Win32.h"
+
+#include <iostream>
+
+std::shared_ptr<IHidBackend> createProgramHidBackend()
+{
+    return HidBackendFactory::fromEnvironment([] { return std::make_shared<HidBackend_Win32>(); },
+                                              std::cerr);
+}
