@@ -4,6 +4,7 @@
 #include "config/TabletPenPacketWrapper.h"
 #include "engine/SimulatedHidBus.h"
 #include "engine/TabletDevice_Win32.h"
+#include "SimulatedTablet.h"
 
 #include <QSignalSpy>
 
@@ -22,34 +23,9 @@ using Bytes = std::vector<std::uint8_t>;
 const char kFirstPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
 const char kSecondPath[] = "\\\\?\\hid#vid_5a4c&pid_0065&mi_02#8&2222&0&0000";
 
-Bytes utf16(const char *text)
-{
-    Bytes bytes;
-    for (const char *c = text; *c; ++c) {
-        bytes.push_back(std::uint8_t(*c));
-        bytes.push_back(0);
-    }
-    bytes.resize(64, 0);
-    return bytes;
-}
-
 SimulatedHidDevice tablet(const char *path, const char *product)
 {
-    SimulatedHidDevice device;
-    device.path = path;
-    device.hardwareIds = {"HID\\VID_5A4C&PID_0064&MI_02"};
-    device.vendorId = 0x5A4C;
-    device.productId = 0x0064;
-    device.usagePage = 0xFF0A;
-    device.inputReportLength = 13;
-    device.outputReportLength = 13;
-    device.indexedStrings[2] = utf16(product);
-    device.indexedStrings[3] = utf16("V1");
-    Bytes block = {0x10, 0x77, 0x60, 0x4f, 0xff, 0x1f, 0xd8, 0x13, 0x02, 0x06, 0x00, 0x00, 0x00};
-    block.resize(64, 0);
-    device.indexedStrings[20] = block;
-    device.indexedStrings[22] = Bytes{0x02, 0x00, 0x00, 0x00};
-    return device;
+    return simulatedTablet(path, product);
 }
 
 // Pen report of width 2: status, x, y, pressure.

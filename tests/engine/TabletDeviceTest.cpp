@@ -1,5 +1,6 @@
 #include "engine/SimulatedHidBus.h"
 #include "engine/TabletDevice_Win32.h"
+#include "SimulatedTablet.h"
 
 #include <gtest/gtest.h>
 
@@ -15,43 +16,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 const char kPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&2a3b4c5d&0&0000";
 
-Bytes utf16(const char *text)
-{
-    Bytes bytes;
-    for (const char *c = text; *c; ++c) {
-        bytes.push_back(std::uint8_t(*c));
-        bytes.push_back(0);
-    }
-    bytes.resize(64, 0);
-    return bytes;
-}
-
-// Width 2: maxima 30480 x 20320, pressure 8191, value A 0x13d8, value B 2, 6 keys,
-// value D, dial keys, value C as given.
-Bytes featureBlock(std::uint8_t keys, std::uint8_t valueD, std::uint8_t valueC)
-{
-    Bytes block = {0x10, 0x77, 0x60, 0x4f, 0xff, 0x1f, 0xd8, 0x13, 0x02, keys, valueD, 0x00, valueC};
-    block.resize(64, 0);
-    return block;
-}
-
 SimulatedHidDevice tablet(std::uint16_t productId = 0x0064, std::uint8_t keys = 6, std::uint8_t valueD = 0,
                           std::uint8_t valueC = 0)
 {
-    SimulatedHidDevice device;
-    device.path = kPath;
-    device.hardwareIds = {"HID\\VID_5A4C&PID_0064&MI_02"};
-    device.vendorId = 0x5A4C;
-    device.productId = productId;
-    device.usagePage = 0xFF0A;
-    device.inputReportLength = 13;
-    device.outputReportLength = 13;
-    device.indexedStrings[2] = utf16("QZ-Pen 6");
-    device.indexedStrings[3] = utf16("QZP6_V1.02");
-    device.indexedStrings[20] = featureBlock(keys, valueD, valueC);
-    device.indexedStrings[22] = Bytes{0x02, 0x00, 0x00, 0x00};
-    device.indexedStrings[23] = utf16("QZP6-A");
-    return device;
+    return simulatedTablet(kPath, "QZ-Pen 6", {productId, keys, valueD, valueC});
 }
 
 Bytes modeReport(std::uint8_t kind, std::uint8_t value)

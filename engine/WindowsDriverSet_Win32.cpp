@@ -1,0 +1,11 @@
+#include "engine/WindowsDriverSet_Win32.h"
+
+#include "engine/KeyboardDriverInterface_Win32.h"
+#include "engine/PointerDriverInterface_Win32.h"
+
+std::unique_ptr<DriverInterfaceSet> createWindowsDriverSet(std::shared_ptr<IHidBackend> backend)
+{
+    return std::make_unique<DriverInterfaceSet>(
+            std::make_shared<PointerDriverInterface_Win32>(backend),
+            std::make_shared<KeyboardDriverInterface_Win32>(backend));
+}
