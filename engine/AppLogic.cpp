@@ -52,10 +52,11 @@ AppLogic::~AppLogic()
 
 void AppLogic::start()
 {
-    if (platform_.pointerDriver && !platform_.pointerDriver->open())
-        qCInfo(lcEngine) << "no virtual HID device for pointer output";
-    if (platform_.keyboardDriver && !platform_.keyboardDriver->open())
-        qCInfo(lcEngine) << "no virtual HID device for keyboard output";
+    if (platform_.drivers) {
+        platform_.drivers->openAll();
+        if (!(platform_.drivers->status() & DriverInterfaceSet::PointerDriverOpen))
+            qCInfo(lcEngine) << "no virtual HID device: the pen moves no pointer";
+    }
     if (platform_.displays)
         platform_.displays->start();
     {
@@ -127,6 +128,11 @@ std::vector<TabletDeviceInfo> AppLogic::deviceInfoList() const
     for (const DevicePtr &device : devices)
         infos.push_back(device->info());
     return infos;
+}
+
+std::uint32_t AppLogic::driverStatus() const
+{
+    return platform_.drivers ? platform_.drivers->status() : 0;
 }
 
 int AppLogic::currentIndex() const
@@ -421,6 +427,7 @@ QPoint AppLogic::wintabPosition(const QPoint &normalised) const
 
 void AppLogic::sendPointer(const std::shared_ptr<PointerEvent> &event)
 {
-    if (platform_.pointerDriver && event)
-        platform_.pointerDriver->sendPointerEvent(event);
+    const auto pointer = platform_.drivers ? platform_.drivers->pointerDriver() : nullptr;
+    if (pointer && event && !pointer->sendPointerEvent(event))
+        qCDebug(lcEngine) << "pointer event not sent";
 }

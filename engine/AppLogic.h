@@ -51,6 +51,8 @@ public:
     std::shared_ptr<TabletDevice_Win32> currentDevice() const;
     std::vector<TabletDeviceInfo> deviceInfoList() const;
     int currentIndex() const;
+    // Bits: 1 pointer driver open, 2 keyboard driver open, 4 Wintab clients present.
+    std::uint32_t driverStatus() const;
 
     void selectDevice(int index);
     void reopenDevices();

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "engine/DriverInterfaceSet.h"
 #include "engine/IDeviceListener.h"
 #include "engine/IHidBackend.h"
-#include "engine/IKeyboardDriverInterface.h"
-#include "engine/IPointerDriverInterface.h"
 
 #include <QPoint>
 
@@ -18,8 +17,7 @@ struct EnginePlatform
 {
     std::shared_ptr<IHidBackend> hid;
     std::unique_ptr<IDeviceListener> listener;
-    std::shared_ptr<IPointerDriverInterface> pointerDriver;
-    std::shared_ptr<IKeyboardDriverInterface> keyboardDriver;
+    std::unique_ptr<DriverInterfaceSet> drivers;
     // The process-wide display manager; not owned.
     ScreenStatusListen *displays = nullptr;
     // The cursor position in desktop pixels.

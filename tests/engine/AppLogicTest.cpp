@@ -90,7 +90,7 @@ struct Engine
         pointer = std::make_shared<RecordingPointerDriver>();
         EnginePlatform platform;
         platform.hid = bus;
-        platform.pointerDriver = pointer;
+        platform.drivers = std::make_unique<DriverInterfaceSet>(pointer, nullptr);
         logic = std::make_unique<AppLogic>(std::move(platform));
     }
 
@@ -146,6 +146,7 @@ TEST(AppLogicDevices, StartOpensEveryTabletAndMakesTheFirstCurrent)
     EXPECT_EQ(infos[0].product, "QZ-Pen 6");
     EXPECT_EQ(infos[1].product, "QZ-Pen 8");
     EXPECT_EQ(engine.logic->currentIndex(), 0);
+    EXPECT_EQ(engine.logic->driverStatus(), std::uint32_t(DriverInterfaceSet::PointerDriverOpen));
 }
 
 TEST(AppLogicDevices, RemovingTheCurrentTabletMakesTheFirstRemainingOneCurrent)

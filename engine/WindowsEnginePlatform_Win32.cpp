@@ -1,0 +1,31 @@
+#include "engine/WindowsEnginePlatform_Win32.h"
+
+#include "engine/DisplayManager_Win32.h"
+#include "engine/ProgramHidBackend_Win32.h"
+#include "engine/TabletManager_Win32.h"
+#include "engine/WindowsDriverSet_Win32.h"
+
+#include <windows.h>
+
+namespace {
+
+QPoint cursorPosition()
+{
+    POINT point = {};
+    if (!GetCursorPos(&point))
+        return QPoint();
+    return QPoint(point.x, point.y);
+}
+
+} // namespace
+
+EnginePlatform createWindowsEnginePlatform()
+{
+    EnginePlatform platform;
+    platform.hid = createProgramHidBackend();
+    platform.listener = std::make_unique<TabletManager_Win32>();
+    platform.drivers = createWindowsDriverSet(platform.hid);
+    platform.displays = DisplayManager_Win32::instance();
+    platform.cursorPosition = cursorPosition;
+    return platform;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "engine/EnginePlatform.h"
+
+// The engine's services on Windows: the program's HID backend (the system's, or the simulated
+// bus that QZTABLET_SIMULATED_HID names), the arrival listener, the drivers on the virtual HID
+// device, the display manager and the cursor.
+EnginePlatform createWindowsEnginePlatform();
