@@ -1,4 +1,5 @@
 #include "engine/KeyboardReport.h"
+#include "KeyboardEventFactory.h"
 
 #include "RecordingReportSink.h"
 
@@ -11,22 +12,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t Shift = KeyboardEvent::Shift;
-constexpr std::uint32_t Ctrl = KeyboardEvent::Ctrl;
-constexpr std::uint32_t Win = KeyboardEvent::Win;
-constexpr std::uint32_t Alt = KeyboardEvent::Alt;
-constexpr std::int32_t NoKey = KeyboardEvent::NoKey;
-
-KeyboardEvent press(std::uint32_t modifiers, std::int32_t key1 = NoKey, std::int32_t key2 = NoKey)
-{
-    return KeyboardEvent(modifiers, key1, key2, true);
-}
-
-KeyboardEvent release(std::uint32_t modifiers, std::int32_t key1 = NoKey,
-                      std::int32_t key2 = NoKey)
-{
-    return KeyboardEvent(modifiers, key1, key2, false);
-}
+using namespace KeyboardEventFactory;
 
 } // namespace
 
