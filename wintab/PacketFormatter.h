@@ -1,0 +1,46 @@
+#pragma once
+// Formats queued pen packets into the packet layout that a context's lcPktData selects.
+#include "wintab/WintabTypes.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// One entry of a context's packet ring as QZTablet stores it: nine 32-bit values.
+struct QueuedPacket {
+    std::uint32_t time;
+    std::uint32_t serial;
+    std::uint32_t buttons; // bits 0-15 pen state, 16-23 button bits, 0x80000 eraser
+    std::uint32_t x;
+    std::uint32_t y;
+    std::uint32_t pressure;
+    std::uint32_t azimuth;
+    std::uint32_t altitude;
+    std::uint32_t twist;
+};
+static_assert(sizeof(QueuedPacket) == 36, "a ring entry is nine 32-bit values");
+
+namespace PacketFormatter {
+
+constexpr std::uint32_t kStateInProximity = 0xA0;
+constexpr std::uint32_t kStateTipDown = 0xA1;
+constexpr std::uint32_t kEraserBit = 0x80000;
+
+// Bytes of one packet for this lcPktData; 0 when it selects nothing.
+std::size_t packetSize(WTPKT packetData);
+
+struct Source {
+    std::uint32_t handle = 0;
+    const LOGCONTEXTA *context = nullptr;
+    const QueuedPacket *previous = nullptr; // the ring entry before current
+    const QueuedPacket *current = nullptr;
+    std::uint32_t tickCount = 0;            // the system millisecond clock now
+};
+
+// Writes packetSize(context->lcPktData) bytes to output.
+void format(const Source &source, void *output);
+
+// Position scaling from the context's input extent to its output area.
+std::int32_t scaleX(std::uint32_t x, const LOGCONTEXTA &context);
+std::int32_t scaleY(std::uint32_t y, const LOGCONTEXTA &context);
+
+} // namespace PacketFormatter
