@@ -7,7 +7,9 @@ if(NOT EXISTS ${QZ_GOOGLETEST_SOURCE}/CMakeLists.txt)
 endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(CMAKE_AUTOMOC OFF)
 add_subdirectory(${QZ_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+set(CMAKE_AUTOMOC ON)
 
 # qz_add_test(NAME SOURCES ... [LIBS ...] [QT])
 # One test executable; each GoogleTest case becomes a CTest test, listed when CTest runs

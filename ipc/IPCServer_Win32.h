@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ipc/InterprocessCommunication_Win32.h"
+#include "ipc/SessionNames.h"
+#include "ipc/WintabBridgeRecords.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// QZTablet's end of the pipe: an accept thread makes pipe instances one after another and keeps
+// every accepted connection; send() writes a record to all of them and drops each one whose
+// write failed. Connections are numbered 1, 2, 3, ... in the order they were accepted.
+class IPCServer
+{
+public:
+    // `pipePrefix` gets the session suffix.
+    explicit IPCServer(std::string pipePrefix = SessionNames::kPipePrefix);
+    ~IPCServer();
+    IPCServer(const IPCServer &) = delete;
+    IPCServer &operator=(const IPCServer &) = delete;
+
+    // The event callback hears of every accepted connection (event 1).
+    bool start(InterprocessCommunication::DataCallback dataCallback,
+               InterprocessCommunication::EventCallback eventCallback);
+    // Wakes a pending connect, joins the accept thread and drops every connection.
+    void stop();
+
+    // Writes the record to every connection; returns how many took it.
+    std::size_t send(const PostMessageRecord &record);
+    std::size_t connectionCount() const;
+
+private:
+    void acceptLoop();
+
+    const std::string pipePrefix;
+    std::string fullName;
+    InterprocessCommunication::DataCallback dataCallback;
+    InterprocessCommunication::EventCallback eventCallback;
+    std::thread acceptThread;
+    std::atomic<bool> stopFlag{false};
+    // Manual reset; interrupts the pause after a pipe that could not be created.
+    HANDLE stopEvent = nullptr;
+    std::mutex pendingMutex;
+    std::shared_ptr<InterprocessCommunication> pending;
+    mutable std::mutex connectionsMutex;
+    std::vector<std::shared_ptr<InterprocessCommunication>> connections;
+};
