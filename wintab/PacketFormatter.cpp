@@ -44,19 +44,19 @@ std::int32_t placed(double scaled, std::int32_t origin)
 std::uint32_t buttonsOf(const QueuedPacket &previous, const QueuedPacket &current, WTPKT packetMode)
 {
     if (packetMode & PK_BUTTONS) {
-        const std::uint32_t before = previous.buttons & 0xFFFF;
-        const std::uint32_t now = current.buttons & 0xFFFF;
+        const std::uint32_t before = previous.buttonsAndState & 0xFFFF;
+        const std::uint32_t now = current.buttonsAndState & 0xFFFF;
         if (before == kStateInProximity && now == kStateTipDown)
             return kButton1Down;
         if (before == kStateTipDown && now == kStateInProximity)
             return kButton1Up;
         return 0;
     }
-    if (current.buttons & 0x40000)
+    if (current.buttonsAndState & 0x40000)
         return 4;
-    if (current.buttons & 0x20000)
+    if (current.buttonsAndState & 0x20000)
         return 2;
-    return current.buttons & 1;
+    return current.buttonsAndState & 1;
 }
 
 } // namespace
@@ -116,7 +116,7 @@ void format(const Source &source, void *output)
     if (data & PK_SERIAL_NUMBER)
         put32(packet.serial);
     if (data & PK_CURSOR)
-        put32((packet.buttons & kEraserBit) ? 2 : 1);
+        put32((packet.buttonsAndState & kEraserBit) ? 2 : 1);
     if (data & PK_BUTTONS)
         put32(buttonsOf(*source.previous, packet, context.lcPktMode));
     if (data & PK_X)

@@ -1,23 +1,14 @@
 #pragma once
 // Formats queued pen packets into the packet layout that a context's lcPktData selects.
+
+#include "ipc/WintabBridgeRecords.h"
 #include "wintab/WintabTypes.h"
 
 #include <cstddef>
 #include <cstdint>
 
-// One entry of a context's packet ring as QZTablet stores it: nine 32-bit values.
-struct QueuedPacket {
-    std::uint32_t time;
-    std::uint32_t serial;
-    std::uint32_t buttons; // bits 0-15 pen state, 16-23 button bits, 0x80000 eraser
-    std::uint32_t x;
-    std::uint32_t y;
-    std::uint32_t pressure;
-    std::uint32_t azimuth;
-    std::uint32_t altitude;
-    std::uint32_t twist;
-};
-static_assert(sizeof(QueuedPacket) == 36, "a ring entry is nine 32-bit values");
+// One entry of a context's packet ring, as QZTablet writes it into the shared section.
+using QueuedPacket = PacketQueueEntry;
 
 namespace PacketFormatter {
 

@@ -26,7 +26,7 @@ LOGCONTEXTA context(WTPKT packetData, WTPKT packetMode = 0)
 QueuedPacket entry(std::uint32_t buttons, std::uint32_t x = 0, std::uint32_t y = 0, std::uint32_t pressure = 0)
 {
     QueuedPacket p{};
-    p.buttons = buttons;
+    p.buttonsAndState = buttons;
     p.x = x;
     p.y = y;
     p.pressure = pressure;
