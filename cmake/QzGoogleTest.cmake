@@ -11,13 +11,14 @@ set(CMAKE_AUTOMOC OFF)
 add_subdirectory(${QZ_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 set(CMAKE_AUTOMOC ON)
 
-# qz_add_test(NAME SOURCES ... [LIBS ...] [QT])
+# qz_add_test(NAME SOURCES ... [LIBS ...] [QT|GUI] [LOCK resource])
 # One test executable; each GoogleTest case becomes a CTest test, listed when CTest runs
 # (under Wine in the Windows trees, through CMAKE_CROSSCOMPILING_EMULATOR).
 # QT: the executable gets a main that creates a QCoreApplication first;
 # GUI: a QGuiApplication instead (offscreen unless QT_QPA_PLATFORM says otherwise).
+# LOCK: no two tests that name the same resource run at once (objects of the Windows session).
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT;GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI" "LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   if(arg_GUI)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtGuiTestMain.cpp)
@@ -29,6 +30,10 @@ function(qz_add_test name)
     target_link_libraries(${name} PRIVATE gmock_main ${arg_LIBS})
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  set(properties TIMEOUT 120)
+  if(arg_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES ${properties})
 endfunction()

@@ -399,6 +399,12 @@ void AppLogic::processPen(TabletPenPacket &pen, const TabletConfigurePtr &config
     PenOutputs outputs;
     outputs.toWintabPosition = [this](const QPoint &normalised) { return wintabPosition(normalised); };
     outputs.sendPointer = [this](const std::shared_ptr<PointerEvent> &event) { sendPointer(event); };
+    if (const auto wintab = platform_.drivers ? platform_.drivers->wintabDriver() : nullptr) {
+        outputs.postWintab = [wintab](const WintabPenRecord &record) {
+            wintab->postWintabPacket(record);
+            return WintabAnswer{wintab->pointerOutputWanted() != 0, wintab->foregroundHostCode()};
+        };
+    }
 
     const PenOutcome outcome = penHandler_.handlePen(pen, *configure, limits, context, outputs);
     if (outcome.sentEvent) {

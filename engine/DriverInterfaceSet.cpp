@@ -3,8 +3,9 @@
 #include <utility>
 
 DriverInterfaceSet::DriverInterfaceSet(std::shared_ptr<IPointerDriverInterface> pointer,
-                                       std::shared_ptr<IKeyboardDriverInterface> keyboard)
-    : pointer(std::move(pointer)), keyboard(std::move(keyboard))
+                                       std::shared_ptr<IKeyboardDriverInterface> keyboard,
+                                       std::shared_ptr<IWintabDriverInterface> wintab)
+    : pointer(std::move(pointer)), keyboard(std::move(keyboard)), wintab(std::move(wintab))
 {
 }
 
@@ -14,18 +15,15 @@ bool DriverInterfaceSet::openAll()
         statusBits |= PointerDriverOpen;
     if (keyboard && keyboard->open())
         statusBits |= KeyboardDriverOpen;
-    const bool wintabServerStarted = startWintabServer();
+    const bool wintabServerStarted = wintab && wintab->open();
     const bool anyOutputOpen = (statusBits & (PointerDriverOpen | KeyboardDriverOpen)) != 0;
     return anyOutputOpen && wintabServerStarted;
 }
 
 std::uint32_t DriverInterfaceSet::status() const
 {
-    // WintabClientsPresent is added here once the Wintab driver counts its clients.
-    return statusBits;
-}
-
-bool DriverInterfaceSet::startWintabServer()
-{
-    return false;
+    std::uint32_t bits = statusBits;
+    if (wintab && wintab->clientCount() > 0)
+        bits |= WintabClientsPresent;
+    return bits;
 }

@@ -2,13 +2,14 @@
 
 #include "engine/IKeyboardDriverInterface.h"
 #include "engine/IPointerDriverInterface.h"
+#include "engine/IWintabDriverInterface.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
 
 // The output drivers of the engine, opened together once before the worker starts, with bits
-// that say which of them opened. The Wintab driver joins this set once it exists.
+// that say which of them opened.
 class DriverInterfaceSet
 {
 public:
@@ -19,23 +20,24 @@ public:
     };
 
     DriverInterfaceSet(std::shared_ptr<IPointerDriverInterface> pointer,
-                       std::shared_ptr<IKeyboardDriverInterface> keyboard);
+                       std::shared_ptr<IKeyboardDriverInterface> keyboard,
+                       std::shared_ptr<IWintabDriverInterface> wintab = nullptr);
 
     // Opens the pointer and the keyboard driver and sets the bit of each one that opened (bits
-    // are never cleared). True when at least one of them opened and the Wintab server started.
+    // are never cleared), and starts the Wintab driver's server. True when at least one of the
+    // first two opened and the Wintab server started.
     bool openAll();
 
+    // The open bits, and WintabClientsPresent while Nibwire copies are connected.
     std::uint32_t status() const;
 
     std::shared_ptr<IPointerDriverInterface> pointerDriver() const { return pointer; }
     std::shared_ptr<IKeyboardDriverInterface> keyboardDriver() const { return keyboard; }
+    std::shared_ptr<IWintabDriverInterface> wintabDriver() const { return wintab; }
 
 private:
-    // There is no Wintab driver yet, so its server never starts and openAll cannot report
-    // complete success; this is where the Wintab driver's open belongs.
-    bool startWintabServer();
-
     std::atomic<std::uint32_t> statusBits{0};
     const std::shared_ptr<IPointerDriverInterface> pointer;
     const std::shared_ptr<IKeyboardDriverInterface> keyboard;
+    const std::shared_ptr<IWintabDriverInterface> wintab;
 };

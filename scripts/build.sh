@@ -6,7 +6,7 @@ set -uo pipefail
 
 trees=("$@")
 if [ ${#trees[@]} -eq 0 ]; then
-  trees=(native qztablet nibwire)
+  trees=(native nibwire qztablet)
   can_run_32bit || trees+=(qztablet-x64)
 fi
 mkdir -p "$build_root"

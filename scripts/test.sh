@@ -11,7 +11,7 @@ timed "setup" "$root/scripts/setup.sh" || exit 1
 if [ -n "${QZ_TREES:-}" ]; then
   read -r -a build_trees <<<"$QZ_TREES"
 else
-  build_trees=(native qztablet nibwire)
+  build_trees=(native nibwire qztablet)
   can_run_32bit || build_trees+=(qztablet-x64)
 fi
 # The trees whose tests run here: the 32-bit QZTablet tests need a machine that runs 32-bit programs.

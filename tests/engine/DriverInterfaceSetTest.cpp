@@ -53,6 +53,24 @@ public:
     int openCalls = 0;
 };
 
+class FakeWintabDriver : public IWintabDriverInterface
+{
+public:
+    bool open() override
+    {
+        ++openCalls;
+        return opens;
+    }
+    bool postWintabPacket(const WintabPenRecord &) override { return true; }
+    int pointerOutputWanted() const override { return 1; }
+    int foregroundHostCode() const override { return 0; }
+    int clientCount() const override { return clients; }
+
+    bool opens = true;
+    int openCalls = 0;
+    int clients = 0;
+};
+
 // One session, this one: output always goes ahead.
 class SingleSessionState : public IPointerSystemState
 {
@@ -131,13 +149,49 @@ TEST(DriverInterfaceSet, StatusBitsAreNeverCleared)
     EXPECT_EQ(drivers.status(), 3u);
 }
 
-TEST(DriverInterfaceSet, WithoutAWintabServerOpenAllDoesNotReportSuccess)
+TEST(DriverInterfaceSet, OpenAllSucceedsWhenAnOutputOpensAndTheWintabServerStarts)
 {
-    DriverInterfaceSet drivers(std::make_shared<FakePointerDriver>(),
-                               std::make_shared<FakeKeyboardDriver>());
+    struct Case
+    {
+        bool pointerOpens;
+        bool wintabPresent;
+        bool wintabOpens;
+        bool result;
+    };
+    const std::vector<Case> cases = {
+        {true, true, true, true},
+        {true, true, false, false},
+        {true, false, false, false},
+        {false, true, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pointerOpens << c.wintabPresent << c.wintabOpens);
+        auto pointer = std::make_shared<FakePointerDriver>();
+        auto keyboard = std::make_shared<FakeKeyboardDriver>();
+        auto wintab = std::make_shared<FakeWintabDriver>();
+        pointer->opens = c.pointerOpens;
+        keyboard->opens = false;
+        wintab->opens = c.wintabOpens;
+        DriverInterfaceSet drivers(pointer, keyboard, c.wintabPresent ? wintab : nullptr);
 
-    EXPECT_FALSE(drivers.openAll());
-    EXPECT_EQ(drivers.status() & DriverInterfaceSet::WintabClientsPresent, 0u);
+        EXPECT_EQ(drivers.openAll(), c.result);
+        EXPECT_EQ(wintab->openCalls, c.wintabPresent ? 1 : 0);
+    }
+}
+
+TEST(DriverInterfaceSet, TheWintabBitFollowsTheConnectedClients)
+{
+    auto wintab = std::make_shared<FakeWintabDriver>();
+    DriverInterfaceSet drivers(std::make_shared<FakePointerDriver>(), nullptr, wintab);
+    drivers.openAll();
+    EXPECT_EQ(drivers.status(), 1u);
+
+    wintab->clients = 2;
+    EXPECT_EQ(drivers.status(), 1u | DriverInterfaceSet::WintabClientsPresent);
+
+    wintab->clients = 0;
+    EXPECT_EQ(drivers.status(), 1u);
+    EXPECT_EQ(drivers.wintabDriver(), wintab);
 }
 
 TEST(DriverInterfaceSet, MissingDriversLeaveTheirBitsClear)

@@ -8,6 +8,7 @@
 #include "RecordingReportSink.h"
 #include "SimulatedTablet.h"
 #include "SimulatedVirtualDevice.h"
+#include "UniqueWintabNames.h"
 
 #include <gtest/gtest.h>
 
@@ -182,7 +183,7 @@ std::unique_ptr<AppLogic> engineOn(const std::shared_ptr<SimulatedHidBus> &bus)
 {
     EnginePlatform platform;
     platform.hid = bus;
-    platform.drivers = createWindowsDriverSet(bus);
+    platform.drivers = createWindowsDriverSet(bus, uniqueWintabNames());
     auto logic = std::make_unique<AppLogic>(std::move(platform));
     logic->setConfigure(wholeDesktopConfigure());
     return logic;

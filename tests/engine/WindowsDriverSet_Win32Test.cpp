@@ -4,6 +4,7 @@
 
 #include "RecordingReportSink.h"
 #include "SimulatedVirtualDevice.h"
+#include "UniqueWintabNames.h"
 
 #include "BuildConfig.h"
 
@@ -33,7 +34,7 @@ protected:
 
 TEST_F(WindowsDriverSetTest, WithoutTheVirtualDeviceNothingOpens)
 {
-    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus);
+    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus, uniqueWintabNames());
 
     drivers->openAll();
 
@@ -43,7 +44,7 @@ TEST_F(WindowsDriverSetTest, WithoutTheVirtualDeviceNothingOpens)
 TEST_F(WindowsDriverSetTest, BothDriversOpenOnTheVirtualDevice)
 {
     bus->addDevice(virtualDevice);
-    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus);
+    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus, uniqueWintabNames());
 
     drivers->openAll();
 
@@ -54,7 +55,7 @@ TEST_F(WindowsDriverSetTest, BothDriversOpenOnTheVirtualDevice)
 TEST_F(WindowsDriverSetTest, APenEventAndAKeyPressReachTheDeviceUnderThisSystemsSessionRule)
 {
     bus->addDevice(virtualDevice);
-    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus);
+    const std::unique_ptr<DriverInterfaceSet> drivers = createWindowsDriverSet(bus, uniqueWintabNames());
     drivers->openAll();
 
     ASSERT_TRUE(drivers->pointerDriver()->sendPointerEvent(
@@ -71,7 +72,7 @@ TEST_F(WindowsDriverSetTest, APenEventAndAKeyPressReachTheDeviceUnderThisSystems
 TEST_F(WindowsDriverSetTest, TheDriversReleaseTheDeviceWhenTheSetIsDestroyed)
 {
     bus->addDevice(virtualDevice);
-    createWindowsDriverSet(bus)->openAll();
+    createWindowsDriverSet(bus, uniqueWintabNames())->openAll();
 
     EXPECT_EQ(bus->openHandleCount(virtualDevice.path), 0u);
 }

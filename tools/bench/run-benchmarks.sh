@@ -2,7 +2,9 @@
 # Builds and runs the engine's benchmarks (Release, no sanitizers) and prints their figures:
 #   1. native: cost of one pen report from its bytes to the virtual device's output report;
 #   2. under Wine: latency from a pen report fed to the simulated tablet to its report on the
-#      simulated virtual device, over 10,000 reports at 1000 per second, and how many were lost.
+#      simulated virtual device, over 10,000 reports at 1000 per second, and how many were lost;
+#   3. under Wine: the cost of one postWintabPacket with 1 and 16 open contexts, and the time
+#      from it to a Wintab client (WintabProbe.exe with Nibwire.dll) reading the packet.
 # Usage: tools/bench/run-benchmarks.sh [REPORTS [PER_SECOND]]
 # QZ_BENCH_ROOT chooses the build folder (default build/bench). Not part of scripts/test.sh.
 set -euo pipefail
@@ -64,3 +66,6 @@ echo "== native: one pen report, decode + pressure + mapping + report building (
 echo
 echo "== under Wine: simulated input report to virtual device output report (goal p99 < 1 ms, 0 lost)"
 run_wine "$bench_root/windows/bin/pen_report_latency.exe" "$reports" "$per_second"
+echo
+echo "== under Wine: Wintab publishing, and from postWintabPacket to the client reading the packet"
+run_wine "$bench_root/windows/bin/wintab_publish_bench.exe"

@@ -1,4 +1,4 @@
-#include "wintab/TiltOrientation.h"
+#include "engine/TiltOrientation.h"
 
 #include <gtest/gtest.h>
 
