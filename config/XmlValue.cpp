@@ -19,6 +19,11 @@ bool toBool(const QString &value)
     return value.trimmed().toLower() == QLatin1String("true");
 }
 
+QString fromBool(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
 std::uint32_t toUInt32(const QString &value, bool *ok)
 {
     return value.toUInt(ok, 10);
@@ -27,6 +32,11 @@ std::uint32_t toUInt32(const QString &value, bool *ok)
 std::int32_t toInt32(const QString &value, bool *ok)
 {
     return value.toInt(ok, 10);
+}
+
+std::uint16_t toUInt16(const QString &value, bool *ok)
+{
+    return value.toUShort(ok, 10);
 }
 
 std::uint16_t toHexUInt16(const QString &value, bool *ok)

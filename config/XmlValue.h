@@ -11,10 +11,13 @@ namespace XmlValue {
 
 // True exactly when the value, trimmed and lower-cased, is "true".
 bool toBool(const QString &value);
+// "true" or "false".
+QString fromBool(bool value);
 
 // Decimal; white space around the digits and a "+" sign are accepted.
 std::uint32_t toUInt32(const QString &value, bool *ok = nullptr);
 std::int32_t toInt32(const QString &value, bool *ok = nullptr);
+std::uint16_t toUInt16(const QString &value, bool *ok = nullptr);
 
 // Hexadecimal, with or without a leading "0x".
 std::uint16_t toHexUInt16(const QString &value, bool *ok = nullptr);

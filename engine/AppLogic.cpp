@@ -4,6 +4,7 @@
 #include "config/PacketMetaTypes.h"
 #include "config/TabletComponentPacketWrapper.h"
 #include "config/TabletPenPacketWrapper.h"
+#include "engine/CursorNormalization.h"
 #include "engine/HidPathEnumeration.h"
 #include "engine/PenDeviceLimits.h"
 #include "engine/PenPressure.h"
@@ -28,6 +29,7 @@ AppLogic::AppLogic(EnginePlatform platform, QObject *parent)
     : QObject(parent)
     , platform_(std::move(platform))
     , basePressure_(basePressureTable())
+    , actions_(actionServices(), *this)
 {
     registerPacketMetaTypes();
     configuredPressure_ = basePressure_;
@@ -358,20 +360,28 @@ void AppLogic::processPacket(const std::shared_ptr<TabletPacket> &packet, const 
 {
     switch (packet->type) {
     case TabletPacket::Pen:
-        if (auto *pen = dynamic_cast<TabletPenPacket *>(packet.get()))
+        if (auto *pen = dynamic_cast<TabletPenPacket *>(packet.get())) {
+            handlePenButtons(pen->button2 != 0, pen->button1 != 0);
             processPen(*pen, configure);
+        }
         break;
     case TabletPacket::Key:
-        if (auto *key = dynamic_cast<TabletKeyPacket *>(packet.get()))
+        if (auto *key = dynamic_cast<TabletKeyPacket *>(packet.get())) {
+            handleKey(*key);
             emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*key)));
+        }
         break;
     case TabletPacket::Dial:
-        if (auto *dial = dynamic_cast<TabletDialPacket *>(packet.get()))
+        if (auto *dial = dynamic_cast<TabletDialPacket *>(packet.get())) {
+            handleDial(*dial);
             emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*dial)));
+        }
         break;
     case TabletPacket::Touch:
-        if (auto *touch = dynamic_cast<TabletTouchPacket *>(packet.get()))
+        if (auto *touch = dynamic_cast<TabletTouchPacket *>(packet.get())) {
+            handleTouch(*touch);
             emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*touch)));
+        }
         break;
     default:
         break;
@@ -436,4 +446,122 @@ void AppLogic::sendPointer(const std::shared_ptr<PointerEvent> &event)
     const auto pointer = platform_.drivers ? platform_.drivers->pointerDriver() : nullptr;
     if (pointer && event && !pointer->sendPointerEvent(event))
         qCDebug(lcEngine) << "pointer event not sent";
+}
+
+// ---- actions
+
+ActionServices AppLogic::actionServices() const
+{
+    ActionServices services;
+    if (platform_.drivers) {
+        services.keyboard = platform_.drivers->keyboardDriver();
+        services.pointer = platform_.drivers->pointerDriver();
+    }
+    services.foreground = platform_.foreground;
+    services.appProfiles = platform_.appProfiles;
+    services.toolShortcuts = platform_.toolShortcuts ? platform_.toolShortcuts : thirdPartyShortcuts;
+    services.translateWord = platform_.translateWord;
+    services.showTip = platform_.showTip;
+    services.startProgram = platform_.startProgram;
+    services.wait = platform_.wait;
+    services.clock = platform_.clock;
+    return services;
+}
+
+bool AppLogic::runAction(const TabletActionPtr &action, bool pressed)
+{
+    const TabletConfigurePtr configure = activeConfigure();
+    return configure && actions_.runAction(action, pressed, *configure);
+}
+
+void AppLogic::handlePenButtons(bool button2, bool button1)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.handlePenButtons(button2, button1, *configure);
+}
+
+void AppLogic::handleKey(const TabletKeyPacket &packet)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.handleKey(packet, *configure);
+}
+
+void AppLogic::handleDial(const TabletDialPacket &packet)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.handleDial(packet, *configure);
+}
+
+void AppLogic::handleTouch(const TabletTouchPacket &packet)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.handleTouch(packet, *configure);
+}
+
+void AppLogic::showActionTip(const TabletActionPtr &action)
+{
+    const TabletConfigurePtr configure = activeConfigure();
+    if (configure && action)
+        actions_.showActionTip(*action, *configure);
+}
+
+void AppLogic::runMouseAction(const TabletMouseAction &action, bool pressed)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.runMouseAction(action, pressed, *configure);
+}
+
+void AppLogic::sendShortcut(const TabletKeyboardAction &action, bool pressed)
+{
+    if (const TabletConfigurePtr configure = activeConfigure())
+        actions_.sendShortcut(action, pressed, *configure);
+}
+
+QPoint AppLogic::cursorToNormalized() const
+{
+    const QPoint cursor = platform_.cursorPosition ? platform_.cursorPosition() : QPoint();
+    std::lock_guard<std::mutex> lock(packetMutex_);
+    return CursorNormalization::toNormalized(monitors_, cursor);
+}
+
+void AppLogic::requestScreenSwitch()
+{
+    emit switchScreen();
+}
+
+void AppLogic::requestDialActionSwitch(int dial)
+{
+    emit switchDialAction(dial);
+}
+
+void AppLogic::requestPaste(const QString &text)
+{
+    emit setClipboardAndPaste(text);
+}
+
+bool AppLogic::eraserMode() const
+{
+    return eraserMode_;
+}
+
+bool AppLogic::switchPenTool()
+{
+    toolChangePending_.exchange(true);
+    const bool eraser = !eraserMode_.load();
+    eraserMode_.exchange(eraser);
+    return eraser;
+}
+
+int AppLogic::dialKeyCount() const
+{
+    const DevicePtr device = currentDevice();
+    return device ? device->info().dialKeyCount : 0;
+}
+
+bool AppLogic::lastPointerPosition(QPoint &position) const
+{
+    if (!lastPointerEvent_)
+        return false;
+    position = lastPointerPosition_;
+    return true;
 }

@@ -3,7 +3,9 @@
 #include "config/PointerEvent.h"
 #include "config/TabletConfigure.h"
 #include "config/TabletPacket.h"
+#include "engine/ActionRunner.h"
 #include "engine/EnginePlatform.h"
+#include "engine/IActionHost.h"
 #include "engine/MonitorInfo.h"
 #include "engine/PenHandler.h"
 #include "engine/PenReportFilter.h"
@@ -26,10 +28,13 @@
 #include <vector>
 
 class TabletDevice_Win32;
+class TabletKeyboardAction;
+class TabletMouseAction;
 
 // The engine: owns the open tablets and the output drivers, decodes reports on the devices'
-// read threads and turns the packets into pointer output on a worker thread of its own.
-class AppLogic : public QObject
+// read threads and turns the packets into pointer output and actions on a worker thread of its
+// own.
+class AppLogic : public QObject, private IActionHost
 {
     Q_OBJECT
 
@@ -64,6 +69,19 @@ public:
     void clearPacketQueue();
     std::size_t queuedPacketCount() const;
 
+    // Action execution: the worker's, with the configuration in use; nothing before the first
+    // configuration was handed over.
+    bool runAction(const TabletActionPtr &action, bool pressed);
+    void handlePenButtons(bool button2, bool button1);
+    void handleKey(const TabletKeyPacket &packet);
+    void handleDial(const TabletDialPacket &packet);
+    void handleTouch(const TabletTouchPacket &packet);
+    void showActionTip(const TabletActionPtr &action);
+    void runMouseAction(const TabletMouseAction &action, bool pressed);
+    void sendShortcut(const TabletKeyboardAction &action, bool pressed);
+    // The cursor in the 0..32767 range of absolute reports; (-1, -1) without monitors.
+    QPoint cursorToNormalized() const override;
+
 public slots:
     void refreshMonitors();
 
@@ -92,6 +110,15 @@ private:
     QPoint wintabPosition(const QPoint &normalised) const;
     void sendPointer(const std::shared_ptr<PointerEvent> &event);
 
+    ActionServices actionServices() const;
+    void requestScreenSwitch() override;
+    void requestDialActionSwitch(int dial) override;
+    void requestPaste(const QString &text) override;
+    bool eraserMode() const override;
+    bool switchPenTool() override;
+    int dialKeyCount() const override;
+    bool lastPointerPosition(QPoint &position) const override;
+
     EnginePlatform platform_;
 
     // Device list and current index. Arrival, removal, reopening and selection take the change
@@ -119,6 +146,7 @@ private:
     QPoint lastPointerPosition_;
     std::atomic<bool> eraserMode_{false};
     std::atomic<bool> toolChangePending_{false};
+    ActionRunner actions_; // worker only
 
     std::thread worker_;
     std::atomic<bool> stop_{false};

@@ -1,5 +1,7 @@
 #include "engine/DisplayManager_Win32.h"
 
+#include "engine/DDCInterfaceFactory.h"
+#include "engine/DDCInterface_Win32.h"
 #include "engine/MonitorArrangement.h"
 #include "engine/PenDisplayCodes.h"
 
@@ -164,4 +166,9 @@ bool DisplayManager_Win32::grabScreen(QPixmap &picture, int x, int y, int width,
         return false;
     picture = screen->grabWindow(0, x, y, width > 0 ? width : -1, height > 0 ? height : -1);
     return !picture.isNull();
+}
+
+std::shared_ptr<IDDCInterface> DisplayManager_Win32::createDDCInterface()
+{
+    return DDCInterfaceFactory::fromEnvironment([] { return std::make_shared<DDCInterface_Win32>(); });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/IDDCInterface.h"
 #include "engine/ScreenStatusListen.h"
 
 #include <QPixmap>
+
+#include <memory>
 
 // The monitors of the desktop as the system's display configuration describes them, with the
 // maker's pen displays recognised, display rotation and screen grabs. One per process.
@@ -22,6 +25,10 @@ public:
     // Grabs a rectangle of the desktop (width or height 0 or less: to the edge); true when a
     // picture came back.
     bool grabScreen(QPixmap &picture, int x, int y, int width, int height);
+
+    // A new DDC/CI interface, not yet bound to a monitor: the system's, or simulated monitors
+    // when QZTABLET_SIMULATED_DDC asks for them.
+    std::shared_ptr<IDDCInterface> createDDCInterface();
 
 private:
     DisplayManager_Win32() = default;

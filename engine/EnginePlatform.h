@@ -1,11 +1,16 @@
 #pragma once
 
+#include "config/AppProfile.h"
 #include "engine/DriverInterfaceSet.h"
 #include "engine/IDeviceListener.h"
+#include "engine/IForegroundProcess.h"
 #include "engine/IHidBackend.h"
+#include "engine/ThirdPartyProfiles.h"
 
 #include <QPoint>
+#include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -22,4 +27,20 @@ struct EnginePlatform
     ScreenStatusListen *displays = nullptr;
     // The cursor position in desktop pixels.
     std::function<QPoint()> cursorPosition;
+
+    // What actions use. The program gives the application profiles (appProfilesSnapshot), the
+    // translation of action words (TabletLanguage's translateWord; the word itself when
+    // absent) and the on-screen tip (none when absent).
+    std::shared_ptr<IForegroundProcess> foreground;
+    std::function<AppProfileSnapshot()> appProfiles;
+    std::function<QString(const QString &)> translateWord;
+    std::function<void(const QString &)> showTip;
+    // Starts an exec action's program without waiting; absent: no program starts.
+    std::function<void(const QString &)> startProgram;
+    // The pen and eraser shortcuts of known applications; absent: the compiled-in profiles.
+    std::function<bool(const ProcessEntry &, ShortcutEntries &)> toolShortcuts;
+    // Waits between the reports of an action and its steady clock in milliseconds; absent:
+    // the system's.
+    std::function<void(int)> wait;
+    std::function<std::uint64_t()> clock;
 };

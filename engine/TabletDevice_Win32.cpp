@@ -111,6 +111,7 @@ bool TabletDevice_Win32::identify()
     if (!readString(*device, 2, bytes))
         return false;
     info.product = textOf(bytes);
+    TabletIdentity::applyModelTable(info);
 
     yieldDelay(kStringRequestPause);
     if (!readString(*device, 3, bytes))

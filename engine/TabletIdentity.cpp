@@ -2,6 +2,8 @@
 
 #include "engine/LittleEndian.h"
 
+#include "config/SupportedModel.h"
+
 #include <algorithm>
 
 namespace TabletIdentity {
@@ -62,6 +64,32 @@ bool readFeatureBlock(const std::uint8_t *block, std::size_t size, TabletDeviceI
 bool isPenDisplayProduct(std::uint16_t productId)
 {
     return productId >= kFirstPenDisplayProductId;
+}
+
+std::string modelName(const std::string &product, std::uint16_t productId)
+{
+    if (productId != kSharedProductId)
+        return product;
+    for (const SupportedModel &model : supportedModels()) {
+        if (model.sharedProduct && product == model.sharedProduct)
+            return model.name;
+    }
+    return product;
+}
+
+bool keysActAsDial(const std::string &model)
+{
+    for (const SupportedModel &entry : supportedModels()) {
+        if (model == entry.name)
+            return entry.keysActAsDial;
+    }
+    return false;
+}
+
+void applyModelTable(TabletDeviceInfo &info)
+{
+    info.product = modelName(info.product, info.productId);
+    info.keysActAsDialModel = keysActAsDial(info.product);
 }
 
 } // namespace TabletIdentity

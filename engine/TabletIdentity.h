@@ -27,4 +27,15 @@ bool readFeatureBlock(const std::uint8_t *block, std::size_t size, TabletDeviceI
 
 bool isPenDisplayProduct(std::uint16_t productId);
 
+// The model of a tablet that reports `product` as its product string: that string, except for
+// the model that reports another model's string and is told apart by its product id.
+std::string modelName(const std::string &product, std::uint16_t productId);
+
+// Whether the model's highest express keys are the buttons of its dials.
+bool keysActAsDial(const std::string &model);
+
+// Renames the product of `info` to its model and sets its dial-key flag; the product name and
+// the product id must already be read.
+void applyModelTable(TabletDeviceInfo &info);
+
 } // namespace TabletIdentity

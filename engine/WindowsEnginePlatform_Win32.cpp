@@ -1,7 +1,9 @@
 #include "engine/WindowsEnginePlatform_Win32.h"
 
 #include "engine/DisplayManager_Win32.h"
+#include "engine/ForegroundProcess_Win32.h"
 #include "engine/ProgramHidBackend_Win32.h"
+#include "engine/ProgramStart_Win32.h"
 #include "engine/TabletManager_Win32.h"
 #include "engine/WindowsDriverSet_Win32.h"
 
@@ -27,5 +29,7 @@ EnginePlatform createWindowsEnginePlatform()
     platform.drivers = createWindowsDriverSet(platform.hid);
     platform.displays = DisplayManager_Win32::instance();
     platform.cursorPosition = cursorPosition;
+    platform.foreground = std::make_shared<ForegroundProcess_Win32>();
+    platform.startProgram = runProgramDetached;
     return platform;
 }

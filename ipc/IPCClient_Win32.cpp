@@ -2,47 +2,84 @@
 
 #include "ipc/PipeTiming.h"
 
-IPCClient::IPCClient(std::string pipePrefix) : pipePrefix(std::move(pipePrefix)) {}
+namespace {
+
+// For objects that a thread which could not be stopped may still use: never destroyed.
+void keepForever(std::shared_ptr<InterprocessCommunication> &object)
+{
+    if (object)
+        new std::shared_ptr<InterprocessCommunication>(std::move(object));
+}
+
+} // namespace
+
+IPCClient::IPCClient(std::string pipePrefix)
+    : pipePrefix(std::move(pipePrefix)),
+      wakeEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      connectionEvent(CreateEventW(nullptr, FALSE, FALSE, nullptr))
+{}
 
 IPCClient::~IPCClient()
 {
+    if (abandoned.load())
+        return;
     stop();
+    if (wakeEvent)
+        CloseHandle(wakeEvent);
+    if (connectionEvent)
+        CloseHandle(connectionEvent);
 }
 
 void IPCClient::start(InterprocessCommunication::DataCallback data, int intervalMs)
 {
     const std::chrono::milliseconds interval = PipeTiming::reconnectInterval(intervalMs);
     stop();
+    if (abandoned.load() || !wakeEvent || !connectionEvent)
+        return;
     dataCallback = std::move(data);
-    stopFlag = false;
-    try {
-        reconnectThread = std::thread(&IPCClient::reconnectLoop, this, interval);
-    } catch (...) {
-    }
+    if (readerThread.start([this] { readLoop(); }))
+        reconnectThread.start([this, interval] { reconnectLoop(interval); });
 }
 
 void IPCClient::stop()
 {
-    {
-        std::lock_guard<std::mutex> lock(wakeMutex);
-        stopFlag = true;
+    if (abandoned.load())
+        return;
+    wakeForStop();
+    reconnectThread.join();
+    readerThread.join();
+    dropConnections();
+    resetAfterStop();
+}
+
+void IPCClient::stopForUnload(std::chrono::milliseconds bound)
+{
+    if (abandoned.load())
+        return;
+    wakeForStop();
+    const bool reconnectLeft = reconnectThread.waitForLeave(bound);
+    const bool readerLeft = readerThread.waitForLeave(bound);
+    if (reconnectLeft && readerLeft) {
+        dropConnections();
+        resetAfterStop();
+        return;
     }
-    wake.notify_all();
-    {
-        std::lock_guard<std::mutex> lock(connectionMutex);
-        if (opening)
-            opening->requestStop();
-    }
-    if (reconnectThread.joinable())
-        reconnectThread.join();
-    std::shared_ptr<InterprocessCommunication> dropped;
-    {
-        std::lock_guard<std::mutex> lock(connectionMutex);
-        dropped.swap(connection);
-    }
-    dropped.reset();
+    // A thread still out there may use the connections and must keep seeing the stop.
+    abandoned = true;
+    keepForever(connection);
+    keepForever(opening);
     connectedFlag = false;
-    stopFlag = false;
+}
+
+void IPCClient::abandon()
+{
+    abandoned = true;
+    reconnectThread.abandon();
+    readerThread.abandon();
+    // Their destructors would wait for locks that a dead reader may hold.
+    keepForever(connection);
+    keepForever(opening);
+    connectedFlag = false;
 }
 
 bool IPCClient::isConnected() const
@@ -56,39 +93,99 @@ void IPCClient::callback(std::shared_ptr<InterprocessCommunication>, unsigned, i
     connectedFlag = event != 0;
 }
 
+void IPCClient::wakeForStop()
+{
+    {
+        std::lock_guard<std::mutex> lock(connectionMutex);
+        stopFlag = true;
+        if (opening)
+            opening->requestStop();
+        if (connection)
+            connection->requestStop();
+    }
+    if (wakeEvent)
+        SetEvent(wakeEvent);
+}
+
+void IPCClient::dropConnections()
+{
+    std::shared_ptr<InterprocessCommunication> dropped;
+    std::shared_ptr<InterprocessCommunication> droppedOpening;
+    {
+        std::lock_guard<std::mutex> lock(connectionMutex);
+        dropped.swap(connection);
+        droppedOpening.swap(opening);
+    }
+}
+
+void IPCClient::resetAfterStop()
+{
+    connectedFlag = false;
+    stopFlag = false;
+    if (wakeEvent)
+        ResetEvent(wakeEvent);
+    if (connectionEvent)
+        ResetEvent(connectionEvent);
+}
+
 void IPCClient::reconnectLoop(std::chrono::milliseconds interval)
 {
-    try {
-        while (!stopFlag.load()) {
-            // The connection's own flag, cleared by its reader as it ends, decides: a connection
-            // whose reader is gone is replaced even if it was marked connected a moment ago.
-            if (!isConnected()) {
-                auto fresh = std::make_shared<InterprocessCommunication>();
-                {
-                    std::lock_guard<std::mutex> lock(connectionMutex);
-                    if (stopFlag.load())
-                        break;
-                    opening = fresh;
-                }
-                const bool opened = fresh->open(
-                        pipePrefix, dataCallback, true,
-                        [this](std::shared_ptr<InterprocessCommunication> connection, unsigned id,
-                               int event) { callback(std::move(connection), id, event); },
-                        0);
-                std::shared_ptr<InterprocessCommunication> previous;
-                {
-                    std::lock_guard<std::mutex> lock(connectionMutex);
-                    opening.reset();
-                    previous = std::move(connection);
-                    connection = opened ? fresh : nullptr;
-                    connectedFlag = opened && fresh->isConnected();
-                }
-                // Its reader is joined here, outside the lock.
-                previous.reset();
-            }
-            std::unique_lock<std::mutex> lock(wakeMutex);
-            wake.wait_for(lock, interval, [this] { return stopFlag.load(); });
-        }
-    } catch (...) {
+    while (!stopFlag.load()) {
+        // The connection's own flag, cleared as its reading ends, decides: a connection whose
+        // reading is over is replaced even if it was marked connected a moment ago.
+        if (!isConnected())
+            connectOnce();
+        WaitForSingleObject(wakeEvent, DWORD(interval.count()));
     }
+}
+
+void IPCClient::connectOnce()
+{
+    auto fresh = std::make_shared<InterprocessCommunication>();
+    {
+        std::lock_guard<std::mutex> lock(connectionMutex);
+        if (stopFlag.load())
+            return;
+        opening = fresh;
+    }
+    const bool opened = fresh->open(
+            pipePrefix, dataCallback, true,
+            [this](std::shared_ptr<InterprocessCommunication> connection, unsigned id, int event) {
+                callback(std::move(connection), id, event);
+            },
+            0);
+    std::shared_ptr<InterprocessCommunication> previous;
+    {
+        std::lock_guard<std::mutex> lock(connectionMutex);
+        opening.reset();
+        previous = std::move(connection);
+        connection = opened ? fresh : nullptr;
+        connectedFlag = opened && fresh->isConnected();
+        // A stop that came during the open did not see this connection.
+        if (opened && stopFlag.load())
+            fresh->requestStop();
+    }
+    if (opened)
+        SetEvent(connectionEvent);
+    // Closed here, outside the lock; its reading is over.
+}
+
+void IPCClient::readLoop()
+{
+    const HANDLE events[2] = {wakeEvent, connectionEvent};
+    while (!stopFlag.load()) {
+        if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1)
+            readCurrent();
+    }
+}
+
+void IPCClient::readCurrent()
+{
+    std::shared_ptr<InterprocessCommunication> reading;
+    {
+        std::lock_guard<std::mutex> lock(connectionMutex);
+        reading = connection;
+    }
+    if (reading)
+        reading->readUntilClosed();
 }

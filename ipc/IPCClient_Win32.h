@@ -2,30 +2,44 @@
 
 #include "ipc/InterprocessCommunication_Win32.h"
 #include "ipc/SessionNames.h"
+#include "ipc/UnloadSafeThread_Win32.h"
+
+#include <windows.h>
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 // Nibwire's end of the pipe: a reconnect thread keeps one connection to QZTablet open and opens a
-// new one at most one interval after the last one ended. Records reach the data callback whole,
-// on the connection's reader thread.
+// new one at most one interval after the last one ended; a reader thread reads the current
+// connection. Records reach the data callback whole, on the reader thread. Both threads are made
+// by start and live until a stop, so that none is ever still starting when the library unloads.
 class IPCClient
 {
 public:
+    // How long a stop at unload waits for each thread.
+    static constexpr std::chrono::milliseconds kUnloadWait{5000};
+
     // `pipePrefix` gets the session suffix.
     explicit IPCClient(std::string pipePrefix = SessionNames::kPipePrefix);
     ~IPCClient();
     IPCClient(const IPCClient &) = delete;
     IPCClient &operator=(const IPCClient &) = delete;
 
-    // An interval under 500 ms becomes 2000 ms. A running loop is stopped first.
+    // An interval under 500 ms becomes 2000 ms. A running client is stopped first.
     void start(InterprocessCommunication::DataCallback dataCallback, int intervalMs);
+    // Stops and joins both threads.
     void stop();
+    // The stop of a library being unloaded, under the loader lock: each thread is waited for at
+    // most `bound` until it has left the library's code; its exit finishes after the unload. When
+    // one does not leave, the connections are kept for it and the client stays stopped for good.
+    void stopForUnload(std::chrono::milliseconds bound = kUnloadWait);
+    // The process is ending and its other threads are gone (some may have died holding a lock):
+    // forgets threads and connection without waiting, locking or freeing. The client is unusable
+    // afterwards.
+    void abandon();
 
     bool isConnected() const;
     // The event callback bound into each connection.
@@ -33,15 +47,26 @@ public:
 
 private:
     void reconnectLoop(std::chrono::milliseconds interval);
+    void connectOnce();
+    void readLoop();
+    void readCurrent();
+    // Sets the stop flag and wakes both threads wherever they wait.
+    void wakeForStop();
+    void dropConnections();
+    void resetAfterStop();
 
     const std::string pipePrefix;
     std::atomic<bool> connectedFlag{false};
+    std::atomic<bool> stopFlag{false};
+    std::atomic<bool> abandoned{false};
     mutable std::mutex connectionMutex;
     std::shared_ptr<InterprocessCommunication> connection;
     std::shared_ptr<InterprocessCommunication> opening;
-    std::thread reconnectThread;
-    std::atomic<bool> stopFlag{false};
-    std::mutex wakeMutex;
-    std::condition_variable wake;
+    // Manual reset; set by a stop.
+    HANDLE wakeEvent = nullptr;
+    // Auto reset; set when a new connection waits for the reader.
+    HANDLE connectionEvent = nullptr;
     InterprocessCommunication::DataCallback dataCallback;
+    UnloadSafeThread reconnectThread;
+    UnloadSafeThread readerThread;
 };

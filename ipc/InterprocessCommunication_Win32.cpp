@@ -168,18 +168,10 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
         pipe = opened;
     }
     connectionId = 0;
-    // Marked before the reader starts, so the reader's end always comes after and clears it.
+    // Marked before any read, so the reader's end always comes after and clears it.
     connected = true;
     if (eventCallback)
         eventCallback(nullptr, connectionId, 1);
-    stopFlag = false;
-    try {
-        reader = std::thread(&InterprocessCommunication::readLoop, this);
-    } catch (...) {
-        connected = false;
-        close();
-        return OpenResult::Failed;
-    }
     return OpenResult::Connected;
 }
 
@@ -214,12 +206,8 @@ void InterprocessCommunication::close()
     stopFlag = true;
     if (wakeEvent)
         SetEvent(wakeEvent);
-    if (reader.joinable()) {
-        if (reader.get_id() == std::this_thread::get_id())
-            reader.detach();
-        else
-            reader.join();
-    }
+    // A reader in readUntilClosed has been woken and leaves before the handle goes.
+    std::lock_guard<std::mutex> reading(readMutex);
     {
         std::lock_guard<std::mutex> lock(writeMutex);
         if (pipe != INVALID_HANDLE_VALUE)
@@ -239,7 +227,23 @@ void InterprocessCommunication::requestStop()
         SetEvent(wakeEvent);
 }
 
-void InterprocessCommunication::readLoop()
+void InterprocessCommunication::readUntilClosed()
+{
+    {
+        std::lock_guard<std::mutex> reading(readMutex);
+        if (pipe != INVALID_HANDLE_VALUE)
+            readRecords();
+    }
+    connected = false;
+    try {
+        if (eventCallback)
+            eventCallback(nullptr, connectionId, 0);
+    } catch (...) {
+    }
+    writeIpcDiagnostic("ConnectNamedPipe end");
+}
+
+void InterprocessCommunication::readRecords()
 {
     writeIpcDiagnostic("ConnectNamedPipe conn");
     try {
@@ -268,11 +272,4 @@ void InterprocessCommunication::readLoop()
         }
     } catch (...) {
     }
-    connected = false;
-    try {
-        if (eventCallback)
-            eventCallback(nullptr, connectionId, 0);
-    } catch (...) {
-    }
-    writeIpcDiagnostic("ConnectNamedPipe end");
 }

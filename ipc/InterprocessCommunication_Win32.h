@@ -10,12 +10,13 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 // One end of one instance of the session's named pipe. QZTablet's server instances only write;
-// Nibwire's client end runs a reader thread that hands every whole 32-byte record to the data
-// callback.
+// Nibwire's client end is read by its owner's reader thread (readUntilClosed), which hands every
+// whole 32-byte record to the data callback. The end makes no thread of its own: a library thread
+// that makes threads while it runs could leave one still starting when the host unloads the
+// library, and such a thread cannot be stopped.
 class InterprocessCommunication
 {
 public:
@@ -38,9 +39,12 @@ public:
     OpenResult openNamed(const std::string &fullName, DataCallback dataCallback, bool client,
                          EventCallback eventCallback, unsigned id);
 
+    // Client end: reads records on the calling thread until the pipe ends or a stop is requested;
+    // then marks the end disconnected and tells the event callback (event 0).
+    void readUntilClosed();
     // Writes all `length` bytes or fails; a failed write leaves the end disconnected.
     bool write(const std::uint8_t *bytes, std::size_t length);
-    // Ends the reader and closes the pipe; the object may be opened again.
+    // Wakes a reader, waits for it to leave and closes the pipe; the object may be opened again.
     void close();
     // Wakes a pending connect or read for good: used by a stop from another thread.
     void requestStop();
@@ -52,9 +56,10 @@ private:
     OpenResult openServer(const std::string &fullName, unsigned id);
     OpenResult openClient(const std::string &fullName);
     bool stopping() const { return stopFlag.load() || stopRequested.load(); }
-    void readLoop();
+    void readRecords();
 
-    std::thread reader;
+    // Held by readUntilClosed for as long as it reads: close waits for it before the pipe goes.
+    std::mutex readMutex;
     std::atomic<bool> stopFlag{false};
     std::atomic<bool> stopRequested{false};
     // Manual reset; set by close and requestStop to wake a pending connect or read.

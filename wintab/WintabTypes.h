@@ -10,6 +10,14 @@ using FIX32 = std::uint32_t;
 // A context handle is pointer-sized in the 64-bit DLL; packets carry it as 8 bytes.
 using WintabContextHandle = std::uint64_t;
 
+// The handles of the API: opaque, pointer-sized values.
+struct HCTX__;
+struct HMGR__;
+struct HWTHOOK__;
+using HCTX = HCTX__ *;
+using HMGR = HMGR__ *;
+using HWTHOOK = HWTHOOK__ *;
+
 // Information categories
 constexpr std::uint32_t WTI_INTERFACE = 1;
 constexpr std::uint32_t WTI_STATUS = 2;

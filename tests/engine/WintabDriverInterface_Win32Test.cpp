@@ -57,6 +57,33 @@ private:
     std::vector<PostMessageRecord> records;
 };
 
+// Nibwire's end of the pipe with a reader thread, as its connection keeper runs it.
+class ReadingClient
+{
+public:
+    ReadingClient(const std::string &pipe, ReceivedRecords &received)
+    {
+        connected = waitUntil([&] {
+            return end->openNamed(pipe, received.callback(), true, nullptr, 0)
+                   == InterprocessCommunication::OpenResult::Connected;
+        });
+        if (connected)
+            reader = std::thread([this] { end->readUntilClosed(); });
+    }
+    ~ReadingClient() { close(); }
+
+    void close()
+    {
+        end->close();
+        if (reader.joinable())
+            reader.join();
+    }
+
+    bool connected = false;
+    std::shared_ptr<InterprocessCommunication> end = std::make_shared<InterprocessCommunication>();
+    std::thread reader;
+};
+
 class WintabDriverTest : public testing::Test
 {
 protected:
@@ -84,16 +111,7 @@ protected:
         return *nibwireSide.queueForHandle(handle);
     }
 
-    std::shared_ptr<InterprocessCommunication> connectClient(ReceivedRecords &received)
-    {
-        auto client = std::make_shared<InterprocessCommunication>();
-        const std::string pipe = currentSessionName(names.pipePrefix);
-        const bool opened = waitUntil([&] {
-            return client->openNamed(pipe, received.callback(), true, nullptr, 0)
-                   == InterprocessCommunication::OpenResult::Connected;
-        });
-        return opened ? client : nullptr;
-    }
+    std::string pipeName() const { return currentSessionName(names.pipePrefix); }
 
     static WintabPenRecord record(std::uint16_t state, std::int32_t x = 100)
     {
@@ -152,8 +170,8 @@ TEST_F(WintabDriverTest, ConnectedClientsAreCountedAndHearProximityThenPacket)
     ASSERT_TRUE(driver.open());
     EXPECT_EQ(driver.clientCount(), 0);
     ReceivedRecords received;
-    const auto client = connectClient(received);
-    ASSERT_TRUE(client);
+    ReadingClient client(pipeName(), received);
+    ASSERT_TRUE(client.connected);
     ASSERT_TRUE(waitUntil([&] { return driver.clientCount() == 1; }));
     openContext(4);
 
@@ -179,12 +197,11 @@ TEST_F(WintabDriverTest, AClientThatWentAwayIsDroppedAtTheNextFailedSend)
 {
     ASSERT_TRUE(driver.open());
     ReceivedRecords received;
-    auto client = connectClient(received);
-    ASSERT_TRUE(client);
+    ReadingClient client(pipeName(), received);
+    ASSERT_TRUE(client.connected);
     ASSERT_TRUE(waitUntil([&] { return driver.clientCount() == 1; }));
     openContext(6);
-    client->close();
-    client.reset();
+    client.close();
 
     EXPECT_EQ(driver.clientCount(), 1) << "the server learns of a lost client only by writing";
     ASSERT_TRUE(waitUntil([&] {
@@ -199,17 +216,13 @@ TEST_F(WintabDriverTest, ADriverWithAConnectedClientIsDestroyedWithoutHanging)
     auto other = std::make_unique<WintabDriverInterface_Win32>(otherNames);
     ASSERT_TRUE(other->open());
     ReceivedRecords received;
-    auto client = std::make_shared<InterprocessCommunication>();
-    ASSERT_TRUE(waitUntil([&] {
-        return client->openNamed(currentSessionName(otherNames.pipePrefix), received.callback(),
-                                 true, nullptr, 0)
-               == InterprocessCommunication::OpenResult::Connected;
-    }));
+    ReadingClient client(currentSessionName(otherNames.pipePrefix), received);
+    ASSERT_TRUE(client.connected);
     ASSERT_TRUE(waitUntil([&] { return other->clientCount() == 1; }));
 
     // A hang shows as a time-out of the whole test; the bound here only names the failure.
     const auto start = std::chrono::steady_clock::now();
     other.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
-    EXPECT_TRUE(waitUntil([&] { return !client->isConnected(); }));
+    EXPECT_TRUE(waitUntil([&] { return !client.end->isConnected(); }));
 }

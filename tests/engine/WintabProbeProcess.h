@@ -4,6 +4,8 @@
 // child process and collects the lines it prints.
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -66,7 +68,7 @@ public:
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = writeEnd;
         startup.hStdError = writeEnd;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdInput = nullptr;
         const std::wstring folder = wintabProbeFolder();
         std::wstring commandLine = L"\"" + folder + L"\\WintabProbe.exe\" " + arguments;
         PROCESS_INFORMATION process = {};
@@ -129,6 +131,9 @@ public:
             CloseHandle(processHandle);
             processHandle = nullptr;
         }
+        // Programs the probe started (Wine's desktop process, say) may keep the pipe open after
+        // the probe ended: the reader polls and leaves on request instead of waiting for its end.
+        stopReading = true;
         if (reader.joinable())
             reader.join();
         if (readEnd) {
@@ -142,8 +147,18 @@ private:
     {
         std::string pending;
         char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        while (!stopReading) {
+            DWORD available = 0;
+            if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr))
+                break;
+            if (available == 0) {
+                Sleep(10);
+                continue;
+            }
+            DWORD read = 0;
+            if (!ReadFile(readEnd, buffer, DWORD(std::min<std::size_t>(available, sizeof buffer)),
+                          &read, nullptr) || read == 0)
+                break;
             pending.append(buffer, read);
             std::size_t end;
             while ((end = pending.find('\n')) != std::string::npos) {
@@ -164,6 +179,7 @@ private:
     HANDLE processHandle = nullptr;
     HANDLE readEnd = nullptr;
     std::thread reader;
+    std::atomic<bool> stopReading{false};
     mutable std::mutex mutex;
     std::condition_variable changed;
     std::vector<std::string> received;

@@ -245,6 +245,19 @@ bool openContexts(Probe &probe, HWND window, const Options &options)
     return true;
 }
 
+// Dispatches what arrives within `waitMs`; false when nothing came.
+bool dispatchMessages(DWORD waitMs)
+{
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT) == WAIT_TIMEOUT)
+        return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
 void runMessageLoop(Probe &probe, DWORD timeoutMs)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -252,12 +265,11 @@ void runMessageLoop(Probe &probe, DWORD timeoutMs)
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline)
             return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(deadline - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatchMessages(DWORD(deadline - now));
+    }
+    // A packet may be read before the messages posted with it (proximity, the packet messages
+    // of packets already taken) are dispatched: take those too, until the queue stays quiet.
+    while (dispatchMessages(300)) {
     }
 }
 

@@ -1,0 +1,6 @@
+#include "config/TabletLayoutDial.h"
+
+TabletLayoutDial::TabletLayoutDial()
+    : TabletLayoutComponent(Dial)
+{
+}

@@ -1,0 +1,6 @@
+#include "config/TabletLayoutKey.h"
+
+TabletLayoutKey::TabletLayoutKey()
+    : TabletLayoutComponent(Key)
+{
+}

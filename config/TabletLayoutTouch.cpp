@@ -1,0 +1,6 @@
+#include "config/TabletLayoutTouch.h"
+
+TabletLayoutTouch::TabletLayoutTouch()
+    : TabletLayoutComponent(Touch)
+{
+}

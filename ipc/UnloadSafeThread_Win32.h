@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+// A thread of a library that the host may unload at any time. DllMain and the static destructors
+// of a library run under the loader lock, and a thread on its way out needs that lock for the
+// system's thread exit, so it cannot be joined there. Instead the thread signals its end as the
+// very last thing it does, by a call that does not come back into the library's code; an unload
+// waits for that signal only, and the thread's exit goes on once the loader lock is free.
+//
+// The body must leave no lock held when it returns; everything it owns lives in the thread's
+// owner.
+class UnloadSafeThread
+{
+public:
+    using Body = std::function<void()>;
+
+    // A thread that has not reached its body within this time is left to start on its own.
+    static constexpr std::chrono::milliseconds kStartWait{5000};
+
+    UnloadSafeThread() = default;
+    // Joins a thread that is still running.
+    ~UnloadSafeThread();
+    UnloadSafeThread(const UnloadSafeThread &) = delete;
+    UnloadSafeThread &operator=(const UnloadSafeThread &) = delete;
+
+    // Runs `body` on a new thread and returns once that thread runs it, so that no thread of the
+    // library is still in the system's start-up (which needs the loader lock) when the host
+    // unloads it. False when there is a thread already or none could be made.
+    bool start(Body body);
+    bool running() const { return thread != nullptr; }
+
+    // Normal stop, once the owner has told the body to return: waits for the thread to exit.
+    void join();
+    // Stop under the loader lock, once the owner has told the body to return: waits at most
+    // `bound` for the thread to leave the library's code and lets go of it either way; true when
+    // it left. A thread that did not leave keeps its state for good, since it may still read it.
+    bool waitForLeave(std::chrono::milliseconds bound);
+    // The process is ending and the system has already ended every other thread: forgets the
+    // thread without waiting and frees nothing.
+    void abandon();
+
+private:
+    struct State;
+
+    static DWORD WINAPI entry(void *parameter);
+    static void runBody(State &state);
+    void release(bool done);
+
+    HANDLE thread = nullptr;
+    State *state = nullptr;
+};

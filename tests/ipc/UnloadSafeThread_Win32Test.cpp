@@ -1,0 +1,191 @@
+// Threads that a library can stop while it is being unloaded. The loader lock is taken here the
+// way an unloading DllMain holds it: a thread's exit then has to wait, and a stop must not.
+#include "ipc/IPCClient_Win32.h"
+#include "ipc/IPCServer_Win32.h"
+#include "ipc/UnloadSafeThread_Win32.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Holds the process's loader lock for its lifetime.
+class LoaderLock
+{
+public:
+    LoaderLock()
+    {
+        const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        lockFunction = reinterpret_cast<Lock>(
+                reinterpret_cast<void *>(GetProcAddress(ntdll, "LdrLockLoaderLock")));
+        unlockFunction = reinterpret_cast<Unlock>(
+                reinterpret_cast<void *>(GetProcAddress(ntdll, "LdrUnlockLoaderLock")));
+        held = lockFunction && unlockFunction && lockFunction(0, nullptr, &cookie) == 0;
+    }
+    ~LoaderLock() { release(); }
+    LoaderLock(const LoaderLock &) = delete;
+    LoaderLock &operator=(const LoaderLock &) = delete;
+
+    bool holds() const { return held; }
+    void release()
+    {
+        if (held)
+            unlockFunction(0, cookie);
+        held = false;
+    }
+
+private:
+    using Lock = LONG(NTAPI *)(ULONG, ULONG *, ULONG_PTR *);
+    using Unlock = LONG(NTAPI *)(ULONG, ULONG_PTR);
+    Lock lockFunction = nullptr;
+    Unlock unlockFunction = nullptr;
+    ULONG_PTR cookie = 0;
+    bool held = false;
+};
+
+int threadsOfThisProcess()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId())
+            ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+int threadsSettledAt(int expected)
+{
+    int count = threadsOfThisProcess();
+    for (int wait = 0; wait < 250 && count != expected; ++wait) {
+        std::this_thread::sleep_for(20ms);
+        count = threadsOfThisProcess();
+    }
+    return count;
+}
+
+std::string uniquePipePrefix()
+{
+    return "\\\\.\\pipe\\qz-unload-test-" + std::to_string(GetCurrentProcessId());
+}
+
+TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
+{
+    std::atomic<bool> running{false};
+    std::atomic<bool> finished{false};
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([&] {
+        running = true;
+        WaitForSingleObject(release, INFINITE);
+        finished = true;
+    }));
+    EXPECT_TRUE(thread.running());
+    EXPECT_FALSE(thread.start([] {})) << "one thread at a time";
+    for (int wait = 0; wait < 500 && !running; ++wait)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(running);
+    SetEvent(release);
+    thread.join();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(thread.running());
+    CloseHandle(release);
+}
+
+TEST(UnloadSafeThread, anExceptionOfTheBodyStaysInTheThread)
+{
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([] { throw std::runtime_error("body failed"); }));
+    thread.join();
+    EXPECT_FALSE(thread.running());
+}
+
+TEST(UnloadSafeThread, aStopUnderTheLoaderLockReturnsWhileTheThreadsExitWaits)
+{
+    const int before = threadsOfThisProcess();
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
+    {
+        LoaderLock loaderLock;
+        ASSERT_TRUE(loaderLock.holds());
+        SetEvent(release);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(thread.waitForLeave(5s));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+        EXPECT_FALSE(thread.running());
+        // Its exit needs the loader lock: the thread is still there.
+        std::this_thread::sleep_for(100ms);
+        EXPECT_EQ(threadsOfThisProcess(), before + 1);
+    }
+    EXPECT_EQ(threadsSettledAt(before), before);
+    CloseHandle(release);
+}
+
+TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
+{
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
+    EXPECT_FALSE(thread.waitForLeave(50ms));
+    EXPECT_FALSE(thread.running());
+    // The thread still has its state and ends on its own.
+    SetEvent(release);
+    std::this_thread::sleep_for(100ms);
+}
+
+TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAfterIt)
+{
+    const std::string prefix = uniquePipePrefix();
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    const int before = threadsOfThisProcess();
+    IPCClient client(prefix);
+    client.start(nullptr, 500);
+    for (int wait = 0; wait < 3000 && !client.isConnected(); ++wait)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(client.isConnected());
+    {
+        LoaderLock loaderLock;
+        ASSERT_TRUE(loaderLock.holds());
+        const auto start = std::chrono::steady_clock::now();
+        client.stopForUnload();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+        EXPECT_FALSE(client.isConnected());
+    }
+    EXPECT_EQ(threadsSettledAt(before), before);
+    server.stop();
+}
+
+TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
+{
+    const std::string prefix = uniquePipePrefix();
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    IPCClient client(prefix);
+    client.start(nullptr, 500);
+    client.stopForUnload();
+    client.start(nullptr, 500);
+    for (int wait = 0; wait < 3000 && !client.isConnected(); ++wait)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(client.isConnected());
+    client.stop();
+    server.stop();
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+// A host may load and unload the library again and again, with its pipe client running and
+// connected or not: every unload must end the library's threads and return promptly.
+#include "NibwireModule_Win32.h"
+#include "SessionBridge_Win32.h"
+#include "TestWindow_Win32.h"
+
+#include "ipc/IPCServer_Win32.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kRounds = 20;
+constexpr auto kLongestUnload = 3s;
+
+int threadsOfThisProcess()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId())
+            ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+// Waits a moment for threads that are on their way out.
+int threadsSettledAt(int expected)
+{
+    int count = threadsOfThisProcess();
+    for (int wait = 0; wait < 100 && count != expected; ++wait) {
+        std::this_thread::sleep_for(20ms);
+        count = threadsOfThisProcess();
+    }
+    return count;
+}
+
+struct Round {
+    bool loaded = false;
+    bool opened = false;
+    std::chrono::milliseconds unload{0};
+};
+
+// One host's use: load, ask for information (which starts the client), open a context, unload.
+Round loadUseAndUnload(HWND window, const std::function<void()> &beforeUnload)
+{
+    Round round;
+    const HMODULE module = LoadLibraryW(NibwireModule::path().c_str());
+    round.loaded = module != nullptr;
+    if (!module)
+        return round;
+    const auto info = reinterpret_cast<NibwireApi::Info>(
+            reinterpret_cast<void *>(GetProcAddress(module, "WTInfoA")));
+    const auto openA = reinterpret_cast<NibwireApi::OpenA>(
+            reinterpret_cast<void *>(GetProcAddress(module, "WTOpenA")));
+    info(WTI_INTERFACE, IFC_WINTABID, nullptr);
+    LOGCONTEXTA record{};
+    round.opened = openA(window, &record, TRUE) != nullptr;
+    if (beforeUnload)
+        beforeUnload();
+    const auto start = std::chrono::steady_clock::now();
+    FreeLibrary(module);
+    round.unload = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+    return round;
+}
+
+// Runs `rounds` on a worker thread; a hang ends the test program with a failure instead of
+// leaving it waiting for the test time-out.
+void runOrFail(const std::function<void()> &rounds, std::chrono::seconds patience)
+{
+    const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread worker([&] {
+        rounds();
+        SetEvent(done);
+    });
+    if (WaitForSingleObject(done, DWORD(std::chrono::milliseconds(patience).count()))
+        != WAIT_OBJECT_0) {
+        std::fprintf(stderr, "load and unload rounds hang\n");
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+    }
+    worker.join();
+    CloseHandle(done);
+}
+
+class NibwireUnload : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bridge.ready());
+        ASSERT_TRUE(bridge.clearAll());
+        ASSERT_NE(window.handle(), nullptr);
+    }
+
+    // A first round lets the system start whatever threads of its own a window, a pipe or a
+    // library load bring; the count is taken after it.
+    void runRounds(const std::function<void()> &beforeUnload = nullptr)
+    {
+        int before = -1;
+        std::vector<Round> rounds;
+        runOrFail(
+                [&] {
+                    loadUseAndUnload(window.handle(), beforeUnload);
+                    before = threadsSettledAt(-1);
+                    for (int n = 0; n < kRounds; ++n)
+                        rounds.push_back(loadUseAndUnload(window.handle(), beforeUnload));
+                },
+                60s);
+        ASSERT_GT(before, 0);
+        ASSERT_EQ(rounds.size(), std::size_t(kRounds));
+        for (std::size_t n = 0; n < rounds.size(); ++n) {
+            SCOPED_TRACE(n);
+            EXPECT_TRUE(rounds[n].loaded);
+            EXPECT_TRUE(rounds[n].opened);
+            EXPECT_LT(rounds[n].unload, kLongestUnload);
+        }
+        EXPECT_EQ(threadsSettledAt(before), before);
+        // Each unload took its context along.
+        EXPECT_EQ(bridge.slot(1).handle, 0u);
+    }
+
+    SessionBridge bridge;
+    TestWindow window;
+};
+
+TEST_F(NibwireUnload, RoundsWithoutQZTabletEndEveryThread)
+{
+    runRounds();
+}
+
+TEST_F(NibwireUnload, RoundsWithAConnectedClientEndEveryThread)
+{
+    IPCServer server;
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    runRounds();
+    server.stop();
+}
+
+TEST_F(NibwireUnload, RoundsThatUnloadRightAfterTheClientConnectedEndEveryThread)
+{
+    IPCServer server;
+    std::atomic<unsigned> accepted{0};
+    ASSERT_TRUE(server.start(nullptr, [&accepted](std::shared_ptr<InterprocessCommunication>,
+                                                  unsigned, int event) {
+        if (event == 1)
+            ++accepted;
+    }));
+    unsigned loads = 0;
+    runRounds([&] {
+        // Each load connects once: unload while its reader waits in a read and a record is on
+        // its way.
+        ++loads;
+        for (int wait = 0; wait < 500 && accepted.load() < loads; ++wait)
+            std::this_thread::sleep_for(10ms);
+        server.send({1, WT_PACKET, 0, 0, 0});
+    });
+    EXPECT_EQ(accepted.load(), loads);
+    server.stop();
+}
+
+TEST_F(NibwireUnload, UnloadRemovesTheContextsOfThisProcessOnly)
+{
+    ASSERT_TRUE(bridge.editSlot(2, [this](ContextSlot &slot) {
+        slot.handle = 2;
+        slot.ownerProcessId = GetCurrentProcessId() + 4;
+        slot.window = std::uint64_t(reinterpret_cast<std::uintptr_t>(window.handle()));
+    }));
+    {
+        NibwireModule module;
+        LOGCONTEXTA record{};
+        ASSERT_NE(module.openA()(window.handle(), &record, TRUE), nullptr);
+        ASSERT_NE(module.openA()(window.handle(), &record, TRUE), nullptr);
+        EXPECT_EQ(bridge.slot(1).handle, 1u);
+        EXPECT_EQ(bridge.slot(3).handle, 3u);
+    }
+    EXPECT_EQ(bridge.slot(1).handle, 0u);
+    EXPECT_EQ(bridge.slot(3).handle, 0u);
+    EXPECT_EQ(bridge.slot(2).handle, 2u);
+    window.pump();
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#include "wintab/ContextRecords.h"
+
+#include <cstring>
+
+namespace ContextRecords {
+
+static_assert(sizeof(SharedContextRecord) == sizeof(LOGCONTEXTA));
+static_assert(offsetof(SharedContextRecord, lcOptions) == offsetof(LOGCONTEXTA, lcOptions));
+static_assert(offsetof(SharedContextRecord, lcOutExtZ) == offsetof(LOGCONTEXTA, lcOutExtZ));
+
+SharedContextRecord toShared(const LOGCONTEXTA &context)
+{
+    SharedContextRecord record;
+    std::memcpy(&record, &context, sizeof record);
+    return record;
+}
+
+LOGCONTEXTA fromShared(const SharedContextRecord &record)
+{
+    LOGCONTEXTA context;
+    std::memcpy(&context, &record, sizeof context);
+    return context;
+}
+
+LOGCONTEXTA narrowed(const LOGCONTEXTW &wide, const NarrowName &name)
+{
+    LOGCONTEXTA narrow;
+    std::memcpy(narrow.lcName, name, sizeof narrow.lcName);
+    std::memcpy(&narrow.lcOptions, &wide.lcOptions, kLogContextFieldsSize);
+    return narrow;
+}
+
+LOGCONTEXTW widened(const LOGCONTEXTA &narrow, const WideName &name)
+{
+    LOGCONTEXTW wide;
+    std::memset(&wide, 0, sizeof wide);
+    std::memcpy(wide.lcName, name, sizeof wide.lcName);
+    std::memcpy(&wide.lcOptions, &narrow.lcOptions, kLogContextFieldsSize);
+    return wide;
+}
+
+} // namespace ContextRecords
