@@ -3,6 +3,14 @@
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 add_compile_definitions(QT_DEPRECATED_WARNINGS QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 
+# Doubles are rounded alike in every build: the 32-bit program computes on SSE2 like the 64-bit
+# builds (whose tests stand in for it on machines that cannot run 32-bit programs), not with the
+# x87 unit's extended precision; no build fuses a multiply and an add.
+add_compile_options(-ffp-contract=off)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86|i[3-6]86)$")
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
+
 if(WIN32)
   # Windows 7 API level, Unicode-neutral calls spelled explicitly (A/W) in the code.
   add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN)

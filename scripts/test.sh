@@ -66,24 +66,53 @@ timed "wine prefix" start_wine || exit 1
 no_tests=error
 [ $# -gt 0 ] && no_tests=ignore
 passed=0 failed=0 runs_failed=0
+retried=()
+# Prints the names of the tests that a CTest log lists as failed.
+failed_tests() { sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9][0-9]* - \(.*\) ([^()]*)$/\1/p' "$1"; }
+# Adds the counts of a CTest log's summary line to the run's totals.
+count_summary() {
+  local summary out_of bad
+  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  [ -n "$summary" ] || return 0
+  out_of=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+  bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$summary")
+  passed=$((passed + out_of - bad))
+  failed=$((failed + bad))
+}
+quiet_ctest() { grep -vE '^ *([0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|Start +[0-9]+:)'; }
 for tree in "${test_trees[@]}"; do
   log=$build_root/$tree.ctest.log
-  # On a loaded machine a Wine process now and then dies before the program starts (it prints
-  # nothing, not even the test runner's header), so under Wine a failed test gets one more run;
-  # the log keeps both runs, and a test that fails twice fails the run.
-  retry=()
-  [ "$tree" = native ] || retry=(--repeat until-pass:2)
   timed "test $tree" ctest --test-dir "$build_root/$tree" --output-on-failure --no-tests=$no_tests \
-    -j "$(nproc)" "${retry[@]}" "$@" 2>&1 | tee "$log" | grep -vE '^ *([0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|Start +[0-9]+:)'
-  [ "${PIPESTATUS[0]}" -eq 0 ] || runs_failed=1
-  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
-  if [ -n "$summary" ]; then
-    out_of=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
-    bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$summary")
-    passed=$((passed + out_of - bad))
-    failed=$((failed + bad))
+    -j "$(nproc)" "$@" 2>&1 | tee "$log" | quiet_ctest
+  status=${PIPESTATUS[0]}
+  # On a loaded machine a Wine process now and then dies before the program starts (it prints
+  # nothing, not even the test runner's header), so under Wine the failed tests get one more
+  # run. A test that passes only then is named below, so a flaky test is seen, not hidden; a test
+  # that fails twice fails the run.
+  if [ "$status" -ne 0 ] && [ "$tree" != native ] && [ -n "$(failed_tests "$log")" ]; then
+    first_failures=$(failed_tests "$log")
+    rerun_log=$build_root/$tree.ctest-rerun.log
+    timed "rerun $tree" ctest --test-dir "$build_root/$tree" --output-on-failure --rerun-failed \
+      -j "$(nproc)" 2>&1 | tee "$rerun_log" | quiet_ctest
+    status=${PIPESTATUS[0]}
+    still_failing=$(failed_tests "$rerun_log")
+    while IFS= read -r name; do
+      [ -n "$name" ] && ! grep -qxF "$name" <<<"$still_failing" && retried+=("$tree: $name")
+    done <<<"$first_failures"
+    count_summary "$log"
+    # The first run's failures that passed on the rerun count as passed.
+    rerun_passed=$(( $(wc -l <<<"$first_failures") - $(grep -c . <<<"$still_failing") ))
+    passed=$((passed + rerun_passed))
+    failed=$((failed - rerun_passed))
+  else
+    count_summary "$log"
   fi
+  [ "$status" -eq 0 ] || runs_failed=1
 done
+if [ ${#retried[@]} -gt 0 ]; then
+  echo "== passed only on their second run (flaky, look into them):"
+  printf '   %s\n' "${retried[@]}"
+fi
 
 echo "== total $((SECONDS - total_start))s"
 echo "tests: $passed passed, $failed failed"

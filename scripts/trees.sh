@@ -8,6 +8,16 @@ build_root=${QZ_BUILD_ROOT:-$root/build}
 # are run from a 64-bit build of the same sources.
 can_run_32bit() { "${WINE32:-/usr/lib/wine/wine}" --version >/dev/null 2>&1; }
 
+# A compiler cache that outlives the clone: CI runs on the same machine, so a fresh checkout
+# compiles what changed and takes the rest from the cache. Paths below the checkout are hashed
+# relative to it, so another checkout in another folder hits the same entries.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=true
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
+launcher_args() {
+  command -v ccache >/dev/null 2>&1 &&
+    echo "-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+}
+
 tree_args() {
   case $1 in
     native) echo "-DQZ_TREE=native" ;;
@@ -23,7 +33,7 @@ build_tree() {
   args=$(tree_args "$tree") || return 1
   if [ ! -f "$dir/build.ninja" ]; then
     # shellcheck disable=SC2086
-    cmake -S "$root" -B "$dir" -G Ninja $args >"$dir.configure.log" 2>&1 ||
+    cmake -S "$root" -B "$dir" -G Ninja $args $(launcher_args) >"$dir.configure.log" 2>&1 ||
       { mkdir -p "$dir"; cat "$dir.configure.log" >&2; return 1; }
   fi
   cmake --build "$dir" -j "$(nproc)" -- -k 0 | grep -v '^\[' || true

@@ -1,11 +1,11 @@
 // Cost of one pen report on the engine's worker path: decoding the tablet's input report,
 // shaping its pressure, mapping it onto the desktop and building the virtual device's report.
 #include "config/TabletConfigure.h"
-#include "engine/PenHandler.h"
-#include "engine/PenPressure.h"
-#include "engine/PointerDriver.h"
-#include "engine/PressureTable.h"
-#include "engine/ReportDecoder.h"
+#include "engine/decoding/ReportDecoder.h"
+#include "engine/output/PointerDriver.h"
+#include "engine/pen/PenHandler.h"
+#include "engine/pen/PenPressure.h"
+#include "engine/pen/PressureTable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // Latency of the engine end to end under Wine: pen reports fed to the simulated tablet at a
 // steady rate, each one timed until its report reaches the simulated virtual device.
-#include "engine/AppLogic.h"
-#include "engine/SimulatedHidBus.h"
-#include "engine/WindowsDriverSet_Win32.h"
+#include "engine/core/AppLogic.h"
+#include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/output/WindowsDriverSet_Win32.h"
 
 #include "BuildConfig.h"
-#include "engine/SimulatedHidDescription.h"
+#include "engine/hid/simulated/SimulatedHidDescription.h"
 
 #include <QCoreApplication>
 

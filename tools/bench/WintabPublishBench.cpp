@@ -4,10 +4,10 @@
 //   2. the time from postWintabPacket to a Wintab client reading the packet: WintabProbe.exe
 //      loads Nibwire.dll beside this program and reads every packet on its WT_PACKET message.
 // Usage: wintab_publish_bench.exe [PACKETS [PER_SECOND]]
-#include "engine/WintabDriverInterface_Win32.h"
+#include "engine/wintab/WintabDriverInterface_Win32.h"
 #include "ipc/SectionLock_Win32.h"
 
-#include "WintabProbeProcess.h"
+#include "engine/support/WintabProbeProcess.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 #include "config/SupportedModel.h"
 #include "config/TabletLayoutFile.h"
-#include "engine/TabletIdentity.h"
+#include "engine/device/TabletIdentity.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,0 @@
-#include "engine/ProgramCommand.h"
-
-QString programCommandLine(const QString &path)
-{
-    return QStringLiteral("cmd.exe /c \"%1\"").arg(path);
-}

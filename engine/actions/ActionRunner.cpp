@@ -1,0 +1,441 @@
+#include "engine/actions/ActionRunner.h"
+
+#include "config/PointerEvent.h"
+#include "config/TabletExecAction.h"
+#include "config/TabletKeyboardAction.h"
+#include "config/TabletMediaAction.h"
+#include "config/TabletMiscAction.h"
+#include "config/TabletMouseAction.h"
+#include "engine/actions/BindingChoice.h"
+#include "engine/actions/MediaKey.h"
+#include "engine/actions/ShortcutText.h"
+#include "engine/actions/ToolShortcuts.h"
+#include "engine/apps/AppProfileChoice.h"
+#include "engine/apps/ApplicationCodes.h"
+#include "engine/core/YieldDelay.h"
+#include "engine/pen/CursorNormalization.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr std::uint16_t kPenButtonCount = 2;
+
+bool isGameMode(const TabletConfigure &configure)
+{
+    return configure.pen.relative && configure.pen.gameSupport;
+}
+
+} // namespace
+
+ActionRunner::ActionRunner(ActionServices services, IActionHost &host)
+    : services(std::move(services)), host(host)
+{
+}
+
+// ---- bindings
+
+std::shared_ptr<const AppProfile> ActionRunner::foregroundProfile(bool wanted) const
+{
+    if (!wanted || !services.foreground || !services.appProfiles)
+        return {};
+    ProcessEntry foreground;
+    if (!services.foreground->foregroundProcess(foreground))
+        return {};
+    return currentAppProfile(foreground, services.appProfiles());
+}
+
+void ActionRunner::handlePenButtons(bool button2, bool button1, const TabletConfigure &configure)
+{
+    const std::array<bool, kPenButtonCount> down = {button2, button1};
+    if (down == penButtonDown)
+        return;
+    const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.pen.appHotkeys);
+    const BindingChoice choice(configure, profile.get());
+    // Releases first, so that a button that lets go never outlasts one that goes down.
+    for (const bool pressing : {false, true}) {
+        for (std::uint16_t i = 0; i < kPenButtonCount; ++i) {
+            if (down[i] == penButtonDown[i] || down[i] != pressing)
+                continue;
+            penButtonDown[i] = down[i];
+            const std::uint16_t number = std::uint16_t(i + 1);
+            const TabletActionPtr bound = BindingChoice::find(choice.penButtons(), number);
+            if (pressing)
+                pressControl(penButtonHeld[i], number, bound, configure);
+            else
+                releaseControl(penButtonHeld[i], bound, configure);
+        }
+    }
+}
+
+// A release report names no key (index 0): it releases what the key's press ran, whatever
+// binding applies by now. A press of another key first releases the one held.
+void ActionRunner::handleKey(const TabletKeyPacket &packet, const TabletConfigure &configure)
+{
+    HeldControl &held = heldKey[packet.isVirtual ? 1 : 0];
+    const bool pressing = packet.pressed && packet.key != TabletKeyPacket::kNoKey;
+    if (!pressing && (held.action || packet.key == TabletKeyPacket::kNoKey)) {
+        if (held.action)
+            releaseControl(held, nullptr, configure);
+        return;
+    }
+    const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
+    const BindingChoice choice(configure, profile.get());
+    const TabletActionPtr bound = BindingChoice::find(choice.keys(packet.isVirtual != 0), packet.key);
+    if (!pressing) {
+        runAction(bound, false, configure);
+        return;
+    }
+    if (held.action && held.number != packet.key)
+        releaseControl(held, nullptr, configure);
+    pressControl(held, packet.key, bound, configure);
+}
+
+void ActionRunner::pressControl(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
+                                const TabletConfigure &configure)
+{
+    held.number = number;
+    held.action = action;
+    runAction(action, true, configure);
+}
+
+void ActionRunner::releaseControl(HeldControl &held, const TabletActionPtr &unheld,
+                                  const TabletConfigure &configure)
+{
+    const TabletActionPtr action = held.action ? held.action : unheld;
+    held = HeldControl();
+    runAction(action, false, configure);
+}
+
+void ActionRunner::handleDial(const TabletDialPacket &packet, const TabletConfigure &configure)
+{
+    if (configure.hotkey.dialSensitivity && packet.direction != 0
+        && !dialSteps.accept(packet.direction, now()))
+        return;
+    const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
+    const BindingChoice choice(configure, profile.get());
+    const auto entry = choice.dials().find(packet.index);
+    if (entry == choice.dials().end())
+        return;
+    if (packet.direction == 0) {
+        host.requestDialActionSwitch(packet.index);
+        return;
+    }
+    const DialConfigure &dial = entry->second;
+    if (dial.index >= dial.pairs.size())
+        return;
+    const ActionPair &pair = dial.pairs[dial.index];
+    if (packet.direction == 1)
+        tap(pair.first, kDialHoldMilliseconds, configure);
+    else if (packet.direction == 2)
+        tap(pair.second, kDialHoldMilliseconds, configure);
+}
+
+void ActionRunner::handleTouch(const TabletTouchPacket &packet, const TabletConfigure &configure)
+{
+    const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
+    const BindingChoice choice(configure, profile.get());
+    tap(BindingChoice::find(choice.touches(), std::uint16_t(packet.position)), kTouchHoldMilliseconds,
+        configure);
+}
+
+void ActionRunner::tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure)
+{
+    if (!action)
+        return;
+    runAction(action, true, configure);
+    wait(holdMilliseconds);
+    runAction(action, false, configure);
+}
+
+// ---- actions
+
+bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure)
+{
+    if (!action)
+        return false;
+    if (pressed)
+        showActionTip(*action, configure);
+    switch (action->type) {
+    case TabletAction::Keyboard:
+        if (const auto *keyboard = dynamic_cast<const TabletKeyboardAction *>(action.get()))
+            sendShortcut(*keyboard, pressed, configure);
+        return true;
+    case TabletAction::Mouse:
+        if (const auto *mouse = dynamic_cast<const TabletMouseAction *>(action.get()))
+            runMouseAction(*mouse, pressed, configure);
+        return true;
+    case TabletAction::Misc:
+        if (const auto *misc = dynamic_cast<const TabletMiscAction *>(action.get()); misc && pressed)
+            runMisc(*misc, configure);
+        return true;
+    case TabletAction::Exec:
+        if (const auto *exec = dynamic_cast<const TabletExecAction *>(action.get()); exec && pressed)
+            runExec(*exec);
+        return true;
+    case TabletAction::Media:
+        if (const auto *media = dynamic_cast<const TabletMediaAction *>(action.get()); media && pressed)
+            runMedia(*media);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ActionRunner::showActionTip(const TabletAction &action, const TabletConfigure &configure)
+{
+    if (!configure.common.message || !services.showTip)
+        return;
+    const QString text = tipText(action);
+    if (!text.isEmpty())
+        services.showTip(text);
+}
+
+QString ActionRunner::tipText(const TabletAction &action) const
+{
+    switch (action.type) {
+    case TabletAction::Keyboard:
+        return translated(action.tip);
+    case TabletAction::Exec:
+        return action.tip;
+    case TabletAction::Mouse:
+    case TabletAction::Media:
+        return action.displayText();
+    case TabletAction::Misc:
+        break;
+    default:
+        return QString();
+    }
+    const auto *misc = dynamic_cast<const TabletMiscAction *>(&action);
+    if (!misc)
+        return QString();
+    switch (misc->event) {
+    case TabletMiscAction::SwitchMonitor:
+    case TabletMiscAction::ChangeDialAction:
+        return misc->displayText();
+    case TabletMiscAction::PenEraser:
+        // Names the tool that the switch is about to choose.
+        return translated(host.eraserMode() ? QStringLiteral("Pen") : QStringLiteral("Eraser"));
+    case TabletMiscAction::CustomTool:
+        return shortcutCycle.current(misc->tools);
+    default:
+        return QString();
+    }
+}
+
+void ActionRunner::sendShortcut(const TabletKeyboardAction &action, bool pressed, const TabletConfigure &configure)
+{
+    if (!services.keyboard)
+        return;
+    if (action.typesText()) {
+        if (pressed)
+            host.requestPaste(action.text);
+        return;
+    }
+    for (const KeyboardEvent &stroke : ShortcutText::keyStrokes(action.text, pressed, configure.common.hotkeySync))
+        sendKey(stroke, ShortcutText::StrokeDelayMilliseconds);
+}
+
+void ActionRunner::runMisc(const TabletMiscAction &action, const TabletConfigure &configure)
+{
+    switch (action.event) {
+    case TabletMiscAction::SwitchMonitor:
+        host.requestScreenSwitch();
+        break;
+    case TabletMiscAction::PenEraser:
+        switchPenTool(configure);
+        break;
+    case TabletMiscAction::CustomTool:
+        runShortcutCycle(action, configure);
+        break;
+    case TabletMiscAction::ChangeDialAction:
+        if (host.dialKeyCount() > 0)
+            host.requestDialActionSwitch(1);
+        break;
+    default:
+        break;
+    }
+}
+
+void ActionRunner::switchPenTool(const TabletConfigure &configure)
+{
+    const bool eraser = host.switchPenTool();
+    ToolShortcuts shortcuts;
+    ProcessEntry foreground;
+    if (services.foreground && services.foreground->foregroundProcess(foreground)) {
+        if (ToolShortcuts::sendsNothingTo(applicationCodeOf(foreground), configure.pen.ink))
+            return;
+        ShortcutEntries entries;
+        if (services.toolShortcuts)
+            services.toolShortcuts(foreground, entries);
+        shortcuts = ToolShortcuts::fromEntries(entries);
+    }
+    tapShortcutText(eraser ? shortcuts.eraser : shortcuts.pen, configure);
+}
+
+void ActionRunner::runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure)
+{
+    if (action.tools.isEmpty())
+        return;
+    const QString text = shortcutCycle.current(action.tools);
+    if (!text.isEmpty())
+        tapShortcutText(text, configure);
+    shortcutCycle.advance(action.tools);
+}
+
+void ActionRunner::tapShortcutText(const QString &text, const TabletConfigure &configure)
+{
+    const TabletKeyboardAction shortcut(QString(), text, TabletKeyboardAction::KeyCombination);
+    sendShortcut(shortcut, true, configure);
+    wait(kToolShortcutHoldMilliseconds);
+    sendShortcut(shortcut, false, configure);
+}
+
+void ActionRunner::runMedia(const TabletMediaAction &action)
+{
+    MediaKey key;
+    if (!services.keyboard || !MediaKey::ofEvent(action.event, key))
+        return;
+    int code = KeyboardEvent::NoKey;
+    if (!services.keyboard->keyNameToVirtualKey(key.name, code, key.table))
+        return;
+    const KeyboardEvent press(key.modifiers, code, KeyboardEvent::NoKey, true);
+    sendKey(press, ShortcutText::StrokeDelayMilliseconds);
+    sendKey(press.released(), ShortcutText::StrokeDelayMilliseconds);
+}
+
+void ActionRunner::runExec(const TabletExecAction &action)
+{
+    if (services.startProgram && QFileInfo(action.path).isFile())
+        services.startProgram(action.path);
+}
+
+// ---- mouse
+
+void ActionRunner::runMouseAction(const TabletMouseAction &action, bool pressed, const TabletConfigure &configure)
+{
+    const bool gameMode = isGameMode(configure);
+    QPoint last;
+    const bool pointerSent = host.lastPointerPosition(last);
+    switch (action.event) {
+    case TabletMouseAction::LeftClick:
+        holdButton(MousePointerEvent::Left, pressed, gameMode || pointerSent);
+        break;
+    case TabletMouseAction::MiddleClick:
+        clickMiddle(pressed, gameMode, configure.pen.ink, pointerSent);
+        break;
+    case TabletMouseAction::RightClick:
+        holdButton(MousePointerEvent::Right, pressed, gameMode || pointerSent);
+        break;
+    case TabletMouseAction::LeftDoubleClick:
+        if (pressed)
+            doubleClick(gameMode);
+        break;
+    case TabletMouseAction::WheelUp:
+        if (pressed)
+            turnWheel(MousePointerEvent::WheelUp, gameMode);
+        break;
+    case TabletMouseAction::WheelDown:
+        if (pressed)
+            turnWheel(MousePointerEvent::WheelDown, gameMode);
+        break;
+    case TabletMouseAction::CtrlWheelUp:
+        if (pressed)
+            zoom(MousePointerEvent::WheelUp, gameMode);
+        break;
+    case TabletMouseAction::CtrlWheelDown:
+        if (pressed)
+            zoom(MousePointerEvent::WheelDown, gameMode);
+        break;
+    default:
+        break;
+    }
+}
+
+// The pointer driver puts a held button into the reports that follow.
+void ActionRunner::holdButton(int mode, bool pressed, bool allowed)
+{
+    if (allowed && services.pointer)
+        services.pointer->setMode(pressed ? mode : 0);
+}
+
+// Under Windows Ink the pen reports carry no middle button: a mouse report of its own says it.
+void ActionRunner::clickMiddle(bool pressed, bool gameMode, bool ink, bool pointerSent)
+{
+    if (gameMode || !ink) {
+        holdButton(MousePointerEvent::Middle, pressed, gameMode || pointerSent);
+        return;
+    }
+    wait(kMouseDelayMilliseconds);
+    sendPointer(PointerEvent::RelativeMouse, QPoint(), pressed ? std::uint32_t(MousePointerEvent::Middle) : 0u, pressed);
+}
+
+void ActionRunner::doubleClick(bool gameMode)
+{
+    QPoint position;
+    if (!gameMode && !host.lastPointerPosition(position))
+        return;
+    const std::uint32_t kind = gameMode ? PointerEvent::RelativeMouse : PointerEvent::AbsoluteMouse;
+    for (int click = 0; click < 2; ++click) {
+        for (const bool pressed : {true, false}) {
+            sendPointer(kind, position, MousePointerEvent::Left, pressed);
+            wait(kMouseDelayMilliseconds);
+        }
+    }
+}
+
+void ActionRunner::turnWheel(std::uint32_t button, bool gameMode)
+{
+    if (gameMode) {
+        sendPointer(PointerEvent::RelativeMouse, QPoint(), button, true);
+        return;
+    }
+    const QPoint cursor = host.cursorToNormalized();
+    if (cursor == CursorNormalization::kNoMonitors)
+        return;
+    sendPointer(PointerEvent::AbsoluteMouse, cursor, button, true);
+}
+
+void ActionRunner::zoom(std::uint32_t button, bool gameMode)
+{
+    const KeyboardEvent ctrl(KeyboardEvent::Ctrl, KeyboardEvent::NoKey, KeyboardEvent::NoKey, true);
+    sendKey(ctrl, kMouseDelayMilliseconds);
+    turnWheel(button, gameMode);
+    sendKey(ctrl.released(), kMouseDelayMilliseconds);
+}
+
+void ActionRunner::sendPointer(std::uint32_t kind, const QPoint &position, std::uint32_t button, bool pressed)
+{
+    if (!services.pointer)
+        return;
+    auto event = std::make_shared<MousePointerEvent>(kind, std::uint32_t(position.x()), std::uint32_t(position.y()),
+                                                     button, std::uint8_t(pressed ? 1 : 0));
+    event->timestamp = now();
+    services.pointer->sendPointerEvent(event);
+}
+
+void ActionRunner::sendKey(const KeyboardEvent &event, int delayMilliseconds)
+{
+    if (services.keyboard)
+        services.keyboard->sendKey(std::make_shared<KeyboardEvent>(event), delayMilliseconds);
+}
+
+// ---- services
+
+QString ActionRunner::translated(const QString &word) const
+{
+    return services.translateWord ? services.translateWord(word) : word;
+}
+
+void ActionRunner::wait(int milliseconds) const
+{
+    if (services.wait)
+        services.wait(milliseconds);
+    else
+        yieldDelay(milliseconds);
+}
+
+std::uint64_t ActionRunner::now() const
+{
+    return services.clock ? services.clock() : PointerEvent::steadyMilliseconds();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "config/AppProfile.h"
+#include "config/TabletConfigure.h"
+#include "config/TabletPacket.h"
+#include "engine/actions/ActionServices.h"
+#include "engine/actions/DialStepFilter.h"
+#include "engine/actions/ShortcutCycle.h"
+#include "engine/core/IActionHost.h"
+#include "engine/output/KeyboardEvent.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class BindingChoice;
+class TabletExecAction;
+class TabletKeyboardAction;
+class TabletMediaAction;
+class TabletMiscAction;
+class TabletMouseAction;
+
+// Runs the actions bound to pen buttons, express and virtual keys, dials and the touch control,
+// choosing the bindings of the application in the foreground. Lives on the engine's worker
+// thread, which owns all of its state: held controls, the dial's last step and the custom
+// tools' rounds.
+class ActionRunner
+{
+public:
+    ActionRunner(ActionServices services, IActionHost &host);
+
+    // Runs one action as the control that fires it is pressed or released; false for no
+    // action or one of an unknown kind.
+    bool runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure);
+    void showActionTip(const TabletAction &action, const TabletConfigure &configure);
+    void sendShortcut(const TabletKeyboardAction &action, bool pressed, const TabletConfigure &configure);
+    void runMouseAction(const TabletMouseAction &action, bool pressed, const TabletConfigure &configure);
+
+    // button2 is the flag of pen button 1, button1 of pen button 2 (as the tablet reports them).
+    void handlePenButtons(bool button2, bool button1, const TabletConfigure &configure);
+    void handleKey(const TabletKeyPacket &packet, const TabletConfigure &configure);
+    void handleDial(const TabletDialPacket &packet, const TabletConfigure &configure);
+    void handleTouch(const TabletTouchPacket &packet, const TabletConfigure &configure);
+
+    static constexpr int kToolShortcutHoldMilliseconds = 10;
+    static constexpr int kDialHoldMilliseconds = 1;
+    static constexpr int kTouchHoldMilliseconds = 2;
+    static constexpr int kMouseDelayMilliseconds = 5;
+
+private:
+    // A control that was pressed and the action its press ran.
+    struct HeldControl
+    {
+        std::uint16_t number = 0;
+        TabletActionPtr action;
+    };
+
+    std::shared_ptr<const AppProfile> foregroundProfile(bool wanted) const;
+    void pressControl(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
+                      const TabletConfigure &configure);
+    void releaseControl(HeldControl &held, const TabletActionPtr &unheld, const TabletConfigure &configure);
+    void tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure);
+
+    void runMisc(const TabletMiscAction &action, const TabletConfigure &configure);
+    void switchPenTool(const TabletConfigure &configure);
+    void runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure);
+    void tapShortcutText(const QString &text, const TabletConfigure &configure);
+    void runMedia(const TabletMediaAction &action);
+    void runExec(const TabletExecAction &action);
+    QString tipText(const TabletAction &action) const;
+
+    void holdButton(int mode, bool pressed, bool allowed);
+    void clickMiddle(bool pressed, bool gameMode, bool ink, bool pointerSent);
+    void doubleClick(bool gameMode);
+    void turnWheel(std::uint32_t button, bool gameMode);
+    void zoom(std::uint32_t button, bool gameMode);
+    void sendPointer(std::uint32_t kind, const QPoint &position, std::uint32_t button, bool pressed);
+    void sendKey(const KeyboardEvent &event, int delayMilliseconds);
+
+    QString translated(const QString &word) const;
+    void wait(int milliseconds) const;
+    std::uint64_t now() const;
+
+    const ActionServices services;
+    IActionHost &host;
+
+    std::array<bool, 2> penButtonDown{};
+    std::array<HeldControl, 2> penButtonHeld;
+    // Express keys and virtual keys.
+    std::array<HeldControl, 2> heldKey;
+    DialStepFilter dialSteps;
+    ShortcutCycle shortcutCycle;
+};

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "config/PointerEvent.h"
+#include "config/TabletConfigure.h"
+#include "config/TabletPacket.h"
+#include "engine/actions/ActionRunner.h"
+#include "engine/core/EnginePlatform.h"
+#include "engine/core/IActionHost.h"
+#include "engine/decoding/PenReportFilter.h"
+#include "engine/device/TabletDeviceInfo.h"
+#include "engine/device/TabletStatus.h"
+#include "engine/display/MonitorInfo.h"
+#include "engine/pen/PenHandler.h"
+#include "engine/pen/PressureTable.h"
+
+#include <QObject>
+#include <QVariant>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class TabletDevice_Win32;
+class TabletKeyboardAction;
+class TabletMouseAction;
+
+// The engine: owns the open tablets and the output drivers, decodes reports on the devices'
+// read threads and turns the packets into pointer output and actions on a worker thread of its
+// own.
+class AppLogic : public QObject, private IActionHost
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kQueueLimit = 2048;
+
+    explicit AppLogic(EnginePlatform platform, QObject *parent = nullptr);
+    ~AppLogic() override;
+
+    // Opens the drivers and the tablets present now, starts the arrival listener and the
+    // worker. Called once.
+    void start();
+    // Stops the worker; packets still queued stay queued.
+    void stop();
+
+    void setConfigure(TabletConfigurePtr configure);
+    TabletConfigurePtr activeConfigure() const;
+
+    std::shared_ptr<TabletDevice_Win32> currentDevice() const;
+    std::vector<TabletDeviceInfo> deviceInfoList() const;
+    int currentIndex() const;
+    // Bits: 1 pointer driver open, 2 keyboard driver open, 4 Wintab clients present.
+    std::uint32_t driverStatus() const;
+
+    void selectDevice(int index);
+    void reopenDevices();
+    void onTabletStatus(TabletStatus status, const char *path);
+    void onHidReport(const std::uint8_t *report, std::size_t size);
+
+    void pushPacket(std::shared_ptr<TabletPacket> packet);
+    std::shared_ptr<TabletPacket> popPacket();
+    void clearPacketQueue();
+    std::size_t queuedPacketCount() const;
+
+    // Action execution: the worker's, with the configuration in use; nothing before the first
+    // configuration was handed over.
+    bool runAction(const TabletActionPtr &action, bool pressed);
+    void handlePenButtons(bool button2, bool button1);
+    void handleKey(const TabletKeyPacket &packet);
+    void handleDial(const TabletDialPacket &packet);
+    void handleTouch(const TabletTouchPacket &packet);
+    void showActionTip(const TabletActionPtr &action);
+    void runMouseAction(const TabletMouseAction &action, bool pressed);
+    void sendShortcut(const TabletKeyboardAction &action, bool pressed);
+    // The cursor in the 0..32767 range of absolute reports; (-1, -1) without monitors.
+    QPoint cursorToNormalized() const override;
+
+public slots:
+    void refreshMonitors();
+
+signals:
+    void tabletStatusChanged(bool arrived);
+    void penDataChanged(const QVariant &wrapper);
+    void componentDataChanged(const QVariant &wrapper);
+    void switchScreen();
+    void switchDialAction(int index);
+    void setClipboardAndPaste(const QString &text);
+
+private:
+    using DevicePtr = std::shared_ptr<TabletDevice_Win32>;
+
+    DevicePtr openDevice(const std::string &path);
+    std::vector<DevicePtr> openTablets();
+    void makeCurrent(int index);
+    void listenToCurrentDevice(const DevicePtr &previous);
+    void closeAllDevices();
+
+    void workerLoop();
+    std::shared_ptr<TabletPacket> waitForPacket(TabletConfigurePtr &configure);
+    void processPacket(const std::shared_ptr<TabletPacket> &packet, const TabletConfigurePtr &configure);
+    void processPen(TabletPenPacket &pen, const TabletConfigurePtr &configure);
+    std::uint32_t lookupConfiguredPressure(std::uint32_t value) const;
+    QPoint wintabPosition(const QPoint &normalised) const;
+    void sendPointer(const std::shared_ptr<PointerEvent> &event);
+
+    ActionServices actionServices() const;
+    void requestScreenSwitch() override;
+    void requestDialActionSwitch(int dial) override;
+    void requestPaste(const QString &text) override;
+    bool eraserMode() const override;
+    bool switchPenTool() override;
+    int dialKeyCount() const override;
+    bool lastPointerPosition(QPoint &position) const override;
+
+    EnginePlatform platform_;
+
+    // Device list and current index. Arrival, removal, reopening and selection take the change
+    // mutex for their whole course; the list mutex is held only for short reads and writes,
+    // never while a device opens or closes or a callback is set (a read thread holds its
+    // device's callback lock while it enters onHidReport, which reads the list).
+    std::mutex deviceChangeMutex_;
+    mutable std::mutex deviceListMutex_;
+    std::vector<DevicePtr> devices_;
+    int currentIndex_ = -1;
+
+    // Queue, configurations, configured pressure table and monitor list.
+    mutable std::mutex packetMutex_;
+    std::condition_variable wake_;
+    std::list<std::shared_ptr<TabletPacket>> queue_;
+    TabletConfigurePtr requestedConfigure_;
+    TabletConfigurePtr configureInUse_;
+    PressureTable configuredPressure_;
+    std::vector<MonitorInfo> monitors_;
+
+    const PressureTable basePressure_;
+    PenReportFilter penFilter_; // read threads of the current device only
+    PenHandler penHandler_;     // worker only
+    std::shared_ptr<PointerEvent> lastPointerEvent_;
+    QPoint lastPointerPosition_;
+    std::atomic<bool> eraserMode_{false};
+    std::atomic<bool> toolChangePending_{false};
+    ActionRunner actions_; // worker only
+
+    std::thread worker_;
+    std::atomic<bool> stop_{false};
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/wintab/WintabPenRecord.h"
+#include "ipc/WintabBridgeRecords.h"
+
+#include <cstdint>
+#include <vector>
+
+// Which Wintab contexts see a pen packet, what lands in their queues and which messages their
+// windows are sent. Works on a mapped shared section that the caller has locked; the Windows
+// calls (clock, process ids, mutex, pipe) stay with the Wintab driver.
+namespace WintabPublishing {
+
+// Message numbers of post requests: the Wintab defaults, whatever message base a context asked
+// for.
+constexpr std::uint32_t kPacketMessage = 0x7FF0;
+constexpr std::uint32_t kProximityMessage = 0x7FF5;
+constexpr std::uint32_t kCursorChangeMessage = 0x7FF7;
+
+constexpr std::uint32_t kOptionMessages = 0x4;       // CXO_MESSAGES
+constexpr std::uint32_t kOptionCursorMessages = 0x8; // CXO_CSRMESSAGES
+constexpr std::uint32_t kPacketModeButtonsRelative = 0x40;
+constexpr std::uint32_t kMoveMaskCursor = 0x20;
+constexpr std::uint32_t kEraserBit = 0x80000;
+
+constexpr std::uint16_t kStateOutOfProximity = 0xC0;
+constexpr std::uint32_t kLeavingProximity = 0x10000;
+constexpr std::uint32_t kEnteringProximity = 0x10001;
+
+// Applications with a rule of their own.
+constexpr ApplicationCode kForegroundOnlyCode = 1;
+constexpr ApplicationCode kNoInkCode = 258;
+constexpr ApplicationCode kPointerOnlyCodeA = 208;
+constexpr ApplicationCode kPointerOnlyCodeB = 209;
+constexpr ApplicationCode kNoAlternativePositionCode = 18;
+constexpr ApplicationCode kMouseHostCode = 1542;
+
+enum class Proximity { Unchanged, Entering, Leaving };
+
+Proximity transition(std::uint16_t previousState, std::uint16_t currentState);
+
+// The queue entry of a record before a context's position, buttons and serial are put in.
+PacketQueueEntry makeEntry(const WintabPenRecord &record, std::uint32_t time);
+
+struct Facts
+{
+    std::uint32_t ownProcessId = 0;
+    std::uint32_t foregroundProcessId = 0;
+    // Counts every packet offered to Wintab; contexts of the pointer-only applications hold
+    // pointer output back on odd counts.
+    std::uint32_t packetCounter = 0;
+};
+
+struct Outcome
+{
+    bool pointerOutputWanted = true;
+    int foregroundHostCode = int(kUnrecognisedApplicationCode);
+    // To be sent after the section is unlocked, in this order.
+    std::vector<PostMessageRecord> requests;
+};
+
+// Queues `entry` for every context of the section that should see the record and collects the
+// post requests for their windows. A null view publishes nothing.
+Outcome publish(void *view, const WintabPenRecord &record, const PacketQueueEntry &entry,
+                Proximity proximity, const Facts &facts);
+
+} // namespace WintabPublishing

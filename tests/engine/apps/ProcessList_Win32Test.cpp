@@ -1,0 +1,148 @@
+#include "engine/apps/ProcessList_Win32.h"
+
+#include "engine/apps/ForegroundProcess_Win32.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+QString ownPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return QString::fromWCharArray(path, int(length));
+}
+
+// A command interpreter that reads its commands from a pipe and lives until the pipe closes.
+class WaitingInterpreter
+{
+public:
+    WaitingInterpreter()
+    {
+        SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
+        if (!CreatePipe(&input, &feed, &inherited, 0))
+            return;
+        SetHandleInformation(feed, HANDLE_FLAG_INHERIT, 0);
+        output = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, OPEN_EXISTING, 0,
+                             nullptr);
+        wchar_t folder[MAX_PATH] = {};
+        GetSystemDirectoryW(folder, MAX_PATH);
+        const std::wstring interpreter = std::wstring(folder) + L"\\cmd.exe";
+        wchar_t commandLine[] = L"cmd.exe /q";
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = input;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+        started = CreateProcessW(interpreter.c_str(), commandLine, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                 nullptr, &startup, &process);
+    }
+
+    ~WaitingInterpreter()
+    {
+        if (feed)
+            CloseHandle(feed);
+        if (started) {
+            if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+                TerminateProcess(process.hProcess, 1);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        if (input)
+            CloseHandle(input);
+        if (output != INVALID_HANDLE_VALUE)
+            CloseHandle(output);
+    }
+
+    bool started = false;
+    PROCESS_INFORMATION process = {};
+
+private:
+    HANDLE input = nullptr;
+    HANDLE feed = nullptr;
+    HANDLE output = INVALID_HANDLE_VALUE;
+};
+
+bool findProcess(std::uint32_t id, RunningProcess &found)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (const RunningProcess &process : snapshotProcesses()) {
+            if (process.id == id && !process.path.isEmpty()) {
+                found = process;
+                return true;
+            }
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(ProcessList_Win32, TheOwnProcessHasItsExecutablesPath)
+{
+    int gdiObjects = -1;
+    EXPECT_EQ(processImagePath(GetCurrentProcessId(), &gdiObjects).toLower(), ownPath().toLower());
+    EXPECT_GE(gdiObjects, 0);
+}
+
+TEST(ProcessList_Win32, AProcessThatDoesNotExistHasNoPath)
+{
+    int gdiObjects = 7;
+    EXPECT_TRUE(processImagePath(0xFFFFFFF0u, &gdiObjects).isEmpty());
+    EXPECT_EQ(gdiObjects, 7);
+}
+
+TEST(ProcessList_Win32, AStartedProgramIsInTheSnapshotWithItsNameAndPath)
+{
+    WaitingInterpreter child;
+    ASSERT_TRUE(child.started);
+    RunningProcess found;
+    ASSERT_TRUE(findProcess(child.process.dwProcessId, found));
+    EXPECT_EQ(found.exeName.toLower(), QStringLiteral("cmd.exe"));
+    EXPECT_TRUE(found.path.endsWith(QStringLiteral("\\cmd.exe"), Qt::CaseInsensitive)) << found.path.toStdString();
+    EXPECT_EQ(processImagePath(child.process.dwProcessId), found.path);
+}
+
+TEST(ProcessList_Win32, ThePickerListHoldsNoSystemProgramAndNotQzTablet)
+{
+    for (const ProcessEntry &entry : listRunningProcesses()) {
+        EXPECT_FALSE(entry.path.contains(QStringLiteral("C:\\Windows\\"), Qt::CaseInsensitive)) << entry.path.toStdString();
+        EXPECT_NE(entry.name.toLower(), QStringLiteral("qztablet"));
+        EXPECT_FALSE(entry.name.isEmpty());
+    }
+}
+
+TEST(ForegroundProcess_Win32, AWindowsProgramIsItsOwningProcess)
+{
+    const HWND window = CreateWindowExW(0, L"STATIC", L"qz-foreground-probe", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    ProcessEntry process;
+    const bool found = ForegroundProcess_Win32::processOfWindow(window, process);
+    DestroyWindow(window);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(process.name, QFileInfo(ownPath()).completeBaseName().toUpper());
+    EXPECT_EQ(process.path.toLower(), ownPath().toLower());
+    EXPECT_TRUE(process.icon.isNull());
+}
+
+TEST(ForegroundProcess_Win32, NoWindowNoProgram)
+{
+    ProcessEntry process;
+    EXPECT_FALSE(ForegroundProcess_Win32::processOfWindow(nullptr, process));
+    ForegroundProcess_Win32 detector;
+    if (detector.foregroundProcess(process)) {
+        EXPECT_FALSE(process.name.isEmpty());
+    }
+}

@@ -1,0 +1,91 @@
+#include "engine/ddc/DDCInterface_Win32.h"
+
+#include "engine/display/DisplayManager_Win32.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// No display of the test machine (Wine, a virtual display) answers over DDC/CI.
+class DDCInterface_Win32Test : public testing::Test
+{
+protected:
+    DDCInterface_Win32Test()
+        : ddc([this](milliseconds pause) { pauses.push_back(pause); })
+    {
+    }
+
+    void expectNothingAnswers()
+    {
+        std::uint32_t a = 0, b = 0, c = 0;
+        std::vector<std::uint32_t> red, green, blue;
+        EXPECT_EQ(ddc.capabilities(), 0u);
+        EXPECT_FALSE(ddc.brightness(a, b, c));
+        EXPECT_FALSE(ddc.contrast(a, b, c));
+        EXPECT_FALSE(ddc.gains(red, green, blue));
+        EXPECT_EQ(ddc.colorPreset(), IDDCInterface::NoPreset);
+        EXPECT_FALSE(ddc.setBrightness(50));
+        EXPECT_FALSE(ddc.setContrast(50));
+        EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset4000K));
+        EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset6500K));
+        EXPECT_FALSE(ddc.setGains(10, 10, 10));
+        EXPECT_FALSE(ddc.restoreFactoryColor());
+        EXPECT_FALSE(ddc.saveSettings());
+        EXPECT_TRUE(pauses.empty());
+    }
+
+    std::vector<milliseconds> pauses;
+    DDCInterface_Win32 ddc;
+};
+
+} // namespace
+
+TEST_F(DDCInterface_Win32Test, BeforeInitNothingAnswers)
+{
+    expectNothingAnswers();
+}
+
+TEST_F(DDCInterface_Win32Test, ADisplayWithoutDdcLeavesNoMonitor)
+{
+    EXPECT_FALSE(ddc.init(0));
+    expectNothingAnswers();
+}
+
+TEST_F(DDCInterface_Win32Test, AnIndexOutOfRangeLeavesNoMonitor)
+{
+    EXPECT_FALSE(ddc.init(8));
+    EXPECT_FALSE(ddc.init(-1));
+    EXPECT_FALSE(ddc.init(1000));
+    expectNothingAnswers();
+}
+
+TEST_F(DDCInterface_Win32Test, InitMayBeRepeated)
+{
+    for (int round = 0; round < 3; ++round)
+        EXPECT_FALSE(ddc.init(0));
+    expectNothingAnswers();
+}
+
+TEST(DDCInterface_Win32, TheDisplayManagerMakesTheSystemsInterface)
+{
+    qunsetenv("QZTABLET_SIMULATED_DDC");
+    const std::shared_ptr<IDDCInterface> ddc = DisplayManager_Win32::instance()->createDDCInterface();
+    EXPECT_NE(std::dynamic_pointer_cast<DDCInterface_Win32>(ddc), nullptr);
+    EXPECT_NE(ddc, DisplayManager_Win32::instance()->createDDCInterface());
+}
+
+TEST(DDCInterface_Win32, TheDisplayManagerMakesSimulatedMonitorsOnRequest)
+{
+    qputenv("QZTABLET_SIMULATED_DDC", "1");
+    const std::shared_ptr<IDDCInterface> ddc = DisplayManager_Win32::instance()->createDDCInterface();
+    qunsetenv("QZTABLET_SIMULATED_DDC");
+    EXPECT_EQ(std::dynamic_pointer_cast<DDCInterface_Win32>(ddc), nullptr);
+    EXPECT_TRUE(ddc->init(0));
+    std::uint32_t minimum = 0, current = 0, maximum = 0;
+    EXPECT_TRUE(ddc->brightness(minimum, current, maximum));
+}
