@@ -44,28 +44,48 @@ describe_machine() {
   echo "wine:    $("$(command -v wine64 || echo /usr/lib/wine/wine64)" --version 2>/dev/null || echo unknown)"
 }
 
+# The engine side is measured as it ships, 32-bit, where this machine runs 32-bit programs; elsewhere
+# its 64-bit test build stands in. Nibwire is always the 64-bit library.
+if "${WINE32:-/usr/lib/wine/wine}" --version >/dev/null 2>&1; then
+  engine_bits=32 engine_toolchain=i686 engine_label="32-bit, the shipped build"
+else
+  engine_bits=64 engine_toolchain=x86_64 engine_label="64-bit test build: this machine cannot run 32-bit programs"
+fi
+
+# run_wine BITS PROGRAM [ARGS...]
 run_wine() {
+  local bits=$1
+  shift
   export WINEPREFIX=$bench_root/wineprefix
   export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree=;mshtml='
   export QT_QPA_PLATFORM=offscreen
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$root/scripts/wine-run.sh" 64 wineboot -i >/dev/null 2>&1
   fi
-  "$root/scripts/wine-run.sh" 64 "$@"
+  # The Wintab client needs a window, and windows need a display.
+  if [ -n "${DISPLAY:-}" ]; then
+    "$root/scripts/wine-run.sh" "$bits" "$@"
+  else
+    xvfb-run -a "$root/scripts/wine-run.sh" "$bits" "$@"
+  fi
 }
 
 ensure_google_benchmark
 build native
-build windows -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake"
+build nibwire -DQZ_BENCH_PART=nibwire -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake"
+build "engine$engine_bits" -DQZ_BENCH_PART=engine -DQZ_NIBWIRE_BIN_DIR="$bench_root/nibwire/bin" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$engine_toolchain-w64-mingw32.cmake"
+engine_bin=$bench_root/engine$engine_bits/bin
 
 describe_machine
+echo "engine:  $engine_label"
 echo
 echo "== native: one pen report, decode + pressure + mapping + report building (goal < 1 us)"
 "$bench_root/native/bin/pen_report_cost" --benchmark_min_time=1 --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true
 echo
 echo "== under Wine: simulated input report to virtual device output report (goal p99 < 1 ms, 0 lost)"
-run_wine "$bench_root/windows/bin/pen_report_latency.exe" "$reports" "$per_second"
+run_wine "$engine_bits" "$engine_bin/pen_report_latency.exe" "$reports" "$per_second"
 echo
 echo "== under Wine: Wintab publishing, and from postWintabPacket to the client reading the packet"
-run_wine "$bench_root/windows/bin/wintab_publish_bench.exe"
+run_wine "$engine_bits" "$engine_bin/wintab_publish_bench.exe"
