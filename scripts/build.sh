@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the named trees (default: all that this machine needs) under build/.
-# Usage: scripts/build.sh [native] [qztablet] [nibwire] [qztablet-x64]
+# Usage: scripts/build.sh [native] [native-tsan] [qztablet] [nibwire] [qztablet-x64]
 set -uo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/trees.sh"
 
 trees=("$@")
 if [ ${#trees[@]} -eq 0 ]; then
-  trees=(native nibwire qztablet)
+  trees=(native native-tsan nibwire qztablet)
   can_run_32bit || trees+=(qztablet-x64)
 fi
 mkdir -p "$build_root"

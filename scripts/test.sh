@@ -11,7 +11,7 @@ timed "setup" "$root/scripts/setup.sh" || exit 1
 if [ -n "${QZ_TREES:-}" ]; then
   read -r -a build_trees <<<"$QZ_TREES"
 else
-  build_trees=(native nibwire qztablet)
+  build_trees=(native native-tsan nibwire qztablet)
   can_run_32bit || build_trees+=(qztablet-x64)
 fi
 # The trees whose tests run here: the 32-bit QZTablet tests need a machine that runs 32-bit programs.
@@ -89,7 +89,7 @@ for tree in "${test_trees[@]}"; do
   # nothing, not even the test runner's header), so under Wine the failed tests get one more
   # run. A test that passes only then is named below, so a flaky test is seen, not hidden; a test
   # that fails twice fails the run.
-  if [ "$status" -ne 0 ] && [ "$tree" != native ] && [ -n "$(failed_tests "$log")" ]; then
+  if [ "$status" -ne 0 ] && [[ "$tree" != native* ]] && [ -n "$(failed_tests "$log")" ]; then
     first_failures=$(failed_tests "$log")
     rerun_log=$build_root/$tree.ctest-rerun.log
     timed "rerun $tree" ctest --test-dir "$build_root/$tree" --output-on-failure --rerun-failed \

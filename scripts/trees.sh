@@ -1,5 +1,5 @@
 # Sourced by build.sh and test.sh: the build trees and how each is configured.
-# A tree name is one of: native, qztablet, nibwire, qztablet-x64.
+# A tree name is one of: native, native-tsan, qztablet, nibwire, qztablet-x64.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_root=${QZ_BUILD_ROOT:-$root/build}
@@ -21,10 +21,11 @@ launcher_args() {
 tree_args() {
   case $1 in
     native) echo "-DQZ_TREE=native" ;;
+    native-tsan) echo "-DQZ_TREE=native -DQZ_SANITIZER=thread" ;;
     qztablet) echo "-DQZ_TREE=qztablet -DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-i686-w64-mingw32.cmake" ;;
     qztablet-x64) echo "-DQZ_TREE=qztablet -DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-x86_64-w64-mingw32.cmake" ;;
     nibwire) echo "-DQZ_TREE=nibwire -DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-x86_64-w64-mingw32.cmake" ;;
-    *) echo "unknown tree '$1' (native, qztablet, nibwire, qztablet-x64)" >&2; return 1 ;;
+    *) echo "unknown tree '$1' (native, native-tsan, qztablet, nibwire, qztablet-x64)" >&2; return 1 ;;
   esac
 }
 
