@@ -34,13 +34,17 @@ endfunction()
 # One test executable; each GoogleTest case becomes a CTest test, listed when CTest runs
 # (under Wine in the Windows trees, through CMAKE_CROSSCOMPILING_EMULATOR).
 # QT: the executable gets a main that creates a QCoreApplication first;
-# GUI: a QGuiApplication instead (offscreen unless QT_QPA_PLATFORM says otherwise).
+# GUI: a QGuiApplication instead (offscreen unless QT_QPA_PLATFORM says otherwise);
+# WIDGETS: a QApplication, for windows and dialogs.
 # LOCK: no two tests that name the same resource run at once (objects of the Windows session).
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT;GUI" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI;WIDGETS" "LOCK" "SOURCES;LIBS" ${ARGN})
   qz_drop_qt_testcase_builddir()
   add_executable(${name} ${arg_SOURCES})
-  if(arg_GUI)
+  if(arg_WIDGETS)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtWidgetsTestMain.cpp)
+    target_link_libraries(${name} PRIVATE gmock Qt5::Widgets Qt5::Test ${arg_LIBS})
+  elseif(arg_GUI)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtGuiTestMain.cpp)
     target_link_libraries(${name} PRIVATE gmock Qt5::Gui Qt5::Test ${arg_LIBS})
   elseif(arg_QT)

@@ -14,6 +14,7 @@ packages=(
   wine wine64 wine32:i386 xvfb xauth
   qtbase5-dev qttools5-dev-tools qtbase5-dev-tools
   googletest
+  fonts-noto-core fonts-noto-cjk
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

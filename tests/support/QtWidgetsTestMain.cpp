@@ -1,0 +1,35 @@
+// Test entry for executables that need Qt Widgets (windows, dialogs): a QApplication. Natively it
+// draws offscreen unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+#include <QApplication>
+
+#include <gmock/gmock.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+// Qt's offscreen platform never frees its screen; its libraries carry no frame pointers, so
+// the reports stop in Qt's own frames, which these lines name.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libqoffscreen.so\n"
+           "leak:QScreen::QScreen\n"
+           "leak:QPlatformScreen::QPlatformScreen\n"
+           "leak:QWindowSystemInterface::handleScreenAdded\n"
+           "leak:QtSharedPointer::ExternalRefCountData::getAndRef\n"
+           "leak:QObject::QObject\n";
+}
+
+extern "C" const char *__lsan_default_options()
+{
+    return "print_suppressions=0";
+}
+#endif
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleMock(&argc, argv);
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
