@@ -1,6 +1,13 @@
-// Test entry for executables that need Qt Gui (screens, pixmaps): a QGuiApplication. Natively it
-// draws offscreen unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+// Test entry for executables that need Qt Gui (screens, pixmaps) or Qt Widgets (windows, dialogs):
+// a QGuiApplication, or a QApplication when QZ_TEST_WIDGETS is defined. Natively it draws offscreen
+// unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+#ifdef QZ_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 
 #include <gmock/gmock.h>
 
@@ -30,6 +37,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
-    QGuiApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
