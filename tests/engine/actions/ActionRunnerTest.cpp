@@ -13,8 +13,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
+#include <map>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -735,4 +738,39 @@ TEST_F(ActionRunnerTest, ATouchSegmentTapsItsBinding)
     runner.handleTouch(TabletTouchPacket(1, 5), configure);
     runner.handleTouch(TabletTouchPacket(1, 6), configure);
     EXPECT_THAT(journal.take(), ElementsAre("key+ mods=0 0x08 -1 5", "key- mods=0 0x08 -1 5", "wait 2"));
+}
+
+// The GUI thread runs actions while the worker runs the tablet's: a round of shortcuts shared by
+// both loses no step, and neither disturbs the other's held key, dial or round.
+TEST_F(ActionRunnerTest, TwoThreadsRunActionsAtOnce)
+{
+    constexpr int kRuns = 400;
+    ActionServices services = fakes.services();
+    std::atomic<std::uint64_t> clock{0};
+    services.wait = [](int) {};
+    services.clock = [&clock] { return clock += 200; };
+    ActionRunner shared(services, host);
+    const TabletActionPtr unbound = misc(TabletMiscAction::CustomTool, {QStringLiteral("A"), QStringLiteral("B")});
+    configure.hotkey.keys[1] = misc(TabletMiscAction::CustomTool, {QStringLiteral("C"), QStringLiteral("D")});
+    DialConfigure dialEntry;
+    dialEntry.pairs.emplace_back(keyboard(QStringLiteral("E")), keyboard(QStringLiteral("F")));
+    configure.hotkey.dials[1] = dialEntry;
+
+    std::thread worker([&] {
+        for (int i = 0; i < kRuns; ++i) {
+            shared.handleKey(TabletKeyPacket(1, 1, 0), configure);
+            shared.handleKey(TabletKeyPacket(0, 0, 0), configure);
+            shared.handleDial(TabletDialPacket(1, 1), configure);
+            shared.runAction(unbound, true, configure);
+        }
+    });
+    for (int i = 0; i < kRuns; ++i)
+        shared.runAction(unbound, true, configure);
+    worker.join();
+
+    std::map<char, int> presses;
+    for (char letter : typedLetters(journal.take()))
+        ++presses[letter];
+    EXPECT_EQ(presses, (std::map<char, int>{{'A', kRuns}, {'B', kRuns}, {'C', kRuns / 2}, {'D', kRuns / 2},
+                                            {'E', kRuns}}));
 }

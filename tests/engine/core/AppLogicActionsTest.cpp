@@ -288,6 +288,8 @@ TEST(AppLogicActions, TheGuiThreadRunsActionsWhileTheWorkerRunsTheTablets)
     engine.configure->hotkey.keys[1] = keyboard(QStringLiteral("Ctrl+S"));
     engine.configure->hotkey.keys[2] = std::make_shared<TabletMouseAction>(QString(), TabletMouseAction::CtrlWheelUp);
     engine.configure->hotkey.keys[3] = std::make_shared<TabletMiscAction>(QString(), TabletMiscAction::PenEraser);
+    engine.configure->hotkey.keys[4] = std::make_shared<TabletMiscAction>(
+            QString(), TabletMiscAction::CustomTool, QStringList{QStringLiteral("F3"), QStringLiteral("F4")});
     engine.configure->mapping.absRect = QRect(0, 0, 1920, 1080);
     engine.configure->mapping.part = QRect(0, 0, 1920, 1080);
     engine.configure->mapping.desktopSize = QSize(1920, 1080);
@@ -299,7 +301,7 @@ TEST(AppLogicActions, TheGuiThreadRunsActionsWhileTheWorkerRunsTheTablets)
     std::atomic<bool> tabletDone{false};
     std::thread tablet([&] {
         for (int round = 0; round < kTabletRounds; ++round) {
-            for (std::uint32_t bits : {0x01u, 0x02u, 0x04u}) {
+            for (std::uint32_t bits : {0x01u, 0x02u, 0x04u, 0x08u}) {
                 engine.bus->feedReport(kPath, keyReport(bits, true));
                 engine.bus->feedReport(kPath, keyReport(0x00, false));
             }
@@ -335,7 +337,7 @@ TEST(AppLogicActions, TheGuiThreadRunsActionsWhileTheWorkerRunsTheTablets)
     tablet.join();
 
     // Two reports (press and release) for every shortcut, tool, pen/eraser switch and zoom.
-    const std::size_t expected = 2 * 3 * kTabletRounds + 2 * 4 * guiRounds;
+    const std::size_t expected = 2 * 4 * kTabletRounds + 2 * 4 * guiRounds;
     EXPECT_TRUE(sink->waitForReports(expected));
     engine.logic->stop();
     const std::vector<Report> reports = sink->all();
@@ -346,6 +348,8 @@ TEST(AppLogicActions, TheGuiThreadRunsActionsWhileTheWorkerRunsTheTablets)
     // thread, so these count whatever the modifiers.
     EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3A}), guiRounds / 2) << "F1";
     EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3B}), guiRounds / 2) << "F2";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3C}), std::size_t(kTabletRounds / 2)) << "F3";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3D}), std::size_t(kTabletRounds / 2)) << "F4";
     EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x08}) + pressReports(reports, {kAnyModifiers, 0x05}),
               kTabletRounds + guiRounds) << "E or B of every pen/eraser switch";
     EXPECT_EQ(keyboardDriver->stickyModifiers(), 0) << "every zoom let go of its Ctrl";
