@@ -141,8 +141,9 @@ void ActionRunner::runAll(const std::vector<ActionRun> &runs, const TabletConfig
 void ActionRunner::handleDial(const TabletDialPacket &packet, const TabletConfigure &configure)
 {
     if (configure.hotkey.dialSensitivity && packet.direction != 0) {
+        const std::uint64_t time = now();
         std::lock_guard<std::mutex> lock(stateMutex);
-        if (!dialSteps.accept(packet.direction, now()))
+        if (!dialSteps.accept(packet.direction, time))
             return;
     }
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
