@@ -48,70 +48,104 @@ std::shared_ptr<const AppProfile> ActionRunner::foregroundProfile(bool wanted) c
 void ActionRunner::handlePenButtons(bool button2, bool button1, const TabletConfigure &configure)
 {
     const std::array<bool, kPenButtonCount> down = {button2, button1};
-    if (down == penButtonDown)
-        return;
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        if (down == penButtonDown)
+            return;
+    }
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.pen.appHotkeys);
     const BindingChoice choice(configure, profile.get());
-    // Releases first, so that a button that lets go never outlasts one that goes down.
-    for (const bool pressing : {false, true}) {
-        for (std::uint16_t i = 0; i < kPenButtonCount; ++i) {
-            if (down[i] == penButtonDown[i] || down[i] != pressing)
-                continue;
-            penButtonDown[i] = down[i];
-            const std::uint16_t number = std::uint16_t(i + 1);
-            const TabletActionPtr bound = BindingChoice::find(choice.penButtons(), number);
-            if (pressing)
-                pressControl(penButtonHeld[i], number, bound, configure);
-            else
-                releaseControl(penButtonHeld[i], bound, configure);
+    std::vector<ActionRun> runs;
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        // Releases first, so that a button that lets go never outlasts one that goes down.
+        for (const bool pressing : {false, true}) {
+            for (std::uint16_t i = 0; i < kPenButtonCount; ++i) {
+                if (down[i] == penButtonDown[i] || down[i] != pressing)
+                    continue;
+                penButtonDown[i] = down[i];
+                const std::uint16_t number = std::uint16_t(i + 1);
+                const TabletActionPtr bound = BindingChoice::find(choice.penButtons(), number);
+                runs.push_back(pressing ? press(penButtonHeld[i], number, bound, choice.penButton(number))
+                                        : release(penButtonHeld[i], bound));
+            }
         }
     }
+    runAll(runs, configure);
 }
 
 // A release report names no key (index 0): it releases what the key's press ran, whatever
 // binding applies by now. A press of another key first releases the one held.
 void ActionRunner::handleKey(const TabletKeyPacket &packet, const TabletConfigure &configure)
 {
-    HeldControl &held = heldKey[packet.isVirtual ? 1 : 0];
+    const std::size_t group = packet.isVirtual ? 1 : 0;
     const bool pressing = packet.pressed && packet.key != TabletKeyPacket::kNoKey;
-    if (!pressing && (held.action || packet.key == TabletKeyPacket::kNoKey)) {
-        if (held.action)
-            releaseControl(held, nullptr, configure);
-        return;
+    if (!pressing) {
+        ActionRun held;
+        if (takeHeldKey(group, held)) {
+            runAll({held}, configure);
+            return;
+        }
+        if (packet.key == TabletKeyPacket::kNoKey)
+            return;
     }
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
     const BindingChoice choice(configure, profile.get());
-    const TabletActionPtr bound = BindingChoice::find(choice.keys(packet.isVirtual != 0), packet.key);
+    const bool isVirtual = packet.isVirtual != 0;
+    const TabletActionPtr bound = BindingChoice::find(choice.keys(isVirtual), packet.key);
     if (!pressing) {
-        runAction(bound, false, configure);
+        runAction(bound, false, configure, choice.key(isVirtual, packet.key));
         return;
     }
-    if (held.action && held.number != packet.key)
-        releaseControl(held, nullptr, configure);
-    pressControl(held, packet.key, bound, configure);
+    std::vector<ActionRun> runs;
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        HeldControl &held = heldKey[group];
+        if (held.action && held.number != packet.key)
+            runs.push_back(release(held, nullptr));
+        runs.push_back(press(held, packet.key, bound, choice.key(isVirtual, packet.key)));
+    }
+    runAll(runs, configure);
 }
 
-void ActionRunner::pressControl(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
-                                const TabletConfigure &configure)
+bool ActionRunner::takeHeldKey(std::size_t group, ActionRun &run)
+{
+    std::lock_guard<std::mutex> lock(stateMutex);
+    if (!heldKey[group].action)
+        return false;
+    run = release(heldKey[group], nullptr);
+    return true;
+}
+
+ActionRunner::ActionRun ActionRunner::press(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
+                                            const ControlBinding &binding)
 {
     held.number = number;
     held.action = action;
-    runAction(action, true, configure);
+    return {action, true, binding};
 }
 
-void ActionRunner::releaseControl(HeldControl &held, const TabletActionPtr &unheld,
-                                  const TabletConfigure &configure)
+ActionRunner::ActionRun ActionRunner::release(HeldControl &held, const TabletActionPtr &unheld)
 {
     const TabletActionPtr action = held.action ? held.action : unheld;
     held = HeldControl();
-    runAction(action, false, configure);
+    return {action, false, ControlBinding()};
+}
+
+void ActionRunner::runAll(const std::vector<ActionRun> &runs, const TabletConfigure &configure)
+{
+    for (const ActionRun &run : runs)
+        runAction(run.action, run.pressed, configure, run.binding);
 }
 
 void ActionRunner::handleDial(const TabletDialPacket &packet, const TabletConfigure &configure)
 {
-    if (configure.hotkey.dialSensitivity && packet.direction != 0
-        && !dialSteps.accept(packet.direction, now()))
-        return;
+    if (configure.hotkey.dialSensitivity && packet.direction != 0) {
+        const std::uint64_t time = now();
+        std::lock_guard<std::mutex> lock(stateMutex);
+        if (!dialSteps.accept(packet.direction, time))
+            return;
+    }
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
     const BindingChoice choice(configure, profile.get());
     const auto entry = choice.dials().find(packet.index);
@@ -125,35 +159,46 @@ void ActionRunner::handleDial(const TabletDialPacket &packet, const TabletConfig
     if (dial.index >= dial.pairs.size())
         return;
     const ActionPair &pair = dial.pairs[dial.index];
+    const ControlBinding binding = choice.dialStep(packet.index, std::uint32_t(dial.index), packet.direction);
     if (packet.direction == 1)
-        tap(pair.first, kDialHoldMilliseconds, configure);
+        tap(pair.first, kDialHoldMilliseconds, configure, binding);
     else if (packet.direction == 2)
-        tap(pair.second, kDialHoldMilliseconds, configure);
+        tap(pair.second, kDialHoldMilliseconds, configure, binding);
 }
 
 void ActionRunner::handleTouch(const TabletTouchPacket &packet, const TabletConfigure &configure)
 {
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.hotkey.appHotkeys);
     const BindingChoice choice(configure, profile.get());
-    tap(BindingChoice::find(choice.touches(), std::uint16_t(packet.position)), kTouchHoldMilliseconds,
-        configure);
+    const auto position = std::uint16_t(packet.position);
+    tap(BindingChoice::find(choice.touches(), position), kTouchHoldMilliseconds, configure,
+        choice.touch(position));
 }
 
-void ActionRunner::tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure)
+void ActionRunner::tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure,
+                       const ControlBinding &binding)
 {
     if (!action)
         return;
-    runAction(action, true, configure);
+    runAction(action, true, configure, binding);
     wait(holdMilliseconds);
-    runAction(action, false, configure);
+    runAction(action, false, configure, binding);
 }
 
 // ---- actions
 
-bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure)
+bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure,
+                             const ControlBinding &binding)
 {
     if (!action)
         return false;
+    const auto *misc = dynamic_cast<const TabletMiscAction *>(action.get());
+    if (action->type == TabletAction::Misc && misc && misc->event == TabletMiscAction::CustomTool) {
+        // Its tip names the text it sends, which is taken from the round with the press.
+        if (pressed)
+            runShortcutCycle(*misc, configure, binding);
+        return true;
+    }
     if (pressed)
         showActionTip(*action, configure);
     switch (action->type) {
@@ -166,7 +211,7 @@ bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const 
             runMouseAction(*mouse, pressed, configure);
         return true;
     case TabletAction::Misc:
-        if (const auto *misc = dynamic_cast<const TabletMiscAction *>(action.get()); misc && pressed)
+        if (misc && pressed)
             runMisc(*misc, configure);
         return true;
     case TabletAction::Exec:
@@ -184,10 +229,13 @@ bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const 
 
 void ActionRunner::showActionTip(const TabletAction &action, const TabletConfigure &configure)
 {
-    if (!configure.common.message || !services.showTip)
-        return;
-    const QString text = tipText(action);
-    if (!text.isEmpty())
+    if (configure.common.message && services.showTip)
+        showTip(tipText(action), configure);
+}
+
+void ActionRunner::showTip(const QString &text, const TabletConfigure &configure)
+{
+    if (configure.common.message && services.showTip && !text.isEmpty())
         services.showTip(text);
 }
 
@@ -216,8 +264,10 @@ QString ActionRunner::tipText(const TabletAction &action) const
     case TabletMiscAction::PenEraser:
         // Names the tool that the switch is about to choose.
         return translated(host.eraserMode() ? QStringLiteral("Pen") : QStringLiteral("Eraser"));
-    case TabletMiscAction::CustomTool:
-        return shortcutCycle.current(misc->tools);
+    case TabletMiscAction::CustomTool: {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        return shortcutCycle.current(ControlBinding(), misc->tools);
+    }
     default:
         return QString();
     }
@@ -245,9 +295,6 @@ void ActionRunner::runMisc(const TabletMiscAction &action, const TabletConfigure
     case TabletMiscAction::PenEraser:
         switchPenTool(configure);
         break;
-    case TabletMiscAction::CustomTool:
-        runShortcutCycle(action, configure);
-        break;
     case TabletMiscAction::ChangeDialAction:
         if (host.dialKeyCount() > 0)
             host.requestDialActionSwitch(1);
@@ -273,14 +320,18 @@ void ActionRunner::switchPenTool(const TabletConfigure &configure)
     tapShortcutText(eraser ? shortcuts.eraser : shortcuts.pen, configure);
 }
 
-void ActionRunner::runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure)
+void ActionRunner::runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure,
+                                    const ControlBinding &binding)
 {
-    if (action.tools.isEmpty())
+    QString text;
+    {
+        std::lock_guard<std::mutex> lock(stateMutex);
+        text = shortcutCycle.take(binding, action.tools);
+    }
+    if (text.isEmpty())
         return;
-    const QString text = shortcutCycle.current(action.tools);
-    if (!text.isEmpty())
-        tapShortcutText(text, configure);
-    shortcutCycle.advance(action.tools);
+    showTip(text, configure);
+    tapShortcutText(text, configure);
 }
 
 void ActionRunner::tapShortcutText(const QString &text, const TabletConfigure &configure)

@@ -4,6 +4,7 @@
 #include "config/TabletConfigure.h"
 #include "config/TabletPacket.h"
 #include "engine/actions/ActionServices.h"
+#include "engine/actions/ControlBinding.h"
 #include "engine/actions/DialStepFilter.h"
 #include "engine/actions/ShortcutCycle.h"
 #include "engine/core/IActionHost.h"
@@ -12,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class BindingChoice;
 class TabletExecAction;
@@ -21,17 +24,22 @@ class TabletMiscAction;
 class TabletMouseAction;
 
 // Runs the actions bound to pen buttons, express and virtual keys, dials and the touch control,
-// choosing the bindings of the application in the foreground. Lives on the engine's worker
-// thread, which owns all of its state: held controls, the dial's last step and the custom
-// tools' rounds.
+// choosing the bindings of the application in the foreground. The engine's worker runs the
+// controls' actions; the GUI thread may run actions, shortcuts and tips at the same time (a
+// paste, a settings page trying an action). The state kept between calls (held controls, the
+// dial's last step, the custom tools' rounds) is guarded by one mutex that is held only to read
+// or change it: never while an action runs, waits or calls out, so no other lock is ever taken
+// under it and a caller never waits for another caller's action.
 class ActionRunner
 {
 public:
     ActionRunner(ActionServices services, IActionHost &host);
 
     // Runs one action as the control that fires it is pressed or released; false for no
-    // action or one of an unknown kind.
-    bool runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure);
+    // action or one of an unknown kind. `binding` says which control ran it (none when the
+    // action is run directly), for the actions that keep state between presses.
+    bool runAction(const TabletActionPtr &action, bool pressed, const TabletConfigure &configure,
+                   const ControlBinding &binding = {});
     void showActionTip(const TabletAction &action, const TabletConfigure &configure);
     void sendShortcut(const TabletKeyboardAction &action, bool pressed, const TabletConfigure &configure);
     void runMouseAction(const TabletMouseAction &action, bool pressed, const TabletConfigure &configure);
@@ -54,16 +62,29 @@ private:
         std::uint16_t number = 0;
         TabletActionPtr action;
     };
+    // One run of an action, decided under the state mutex and made after it is released.
+    struct ActionRun
+    {
+        TabletActionPtr action;
+        bool pressed = false;
+        ControlBinding binding;
+    };
 
     std::shared_ptr<const AppProfile> foregroundProfile(bool wanted) const;
-    void pressControl(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
-                      const TabletConfigure &configure);
-    void releaseControl(HeldControl &held, const TabletActionPtr &unheld, const TabletConfigure &configure);
-    void tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure);
+    // Both change `held`; the caller holds the state mutex.
+    static ActionRun press(HeldControl &held, std::uint16_t number, const TabletActionPtr &action,
+                           const ControlBinding &binding);
+    static ActionRun release(HeldControl &held, const TabletActionPtr &unheld);
+    bool takeHeldKey(std::size_t group, ActionRun &run);
+    void runAll(const std::vector<ActionRun> &runs, const TabletConfigure &configure);
+    void tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure,
+             const ControlBinding &binding);
 
+    void showTip(const QString &text, const TabletConfigure &configure);
     void runMisc(const TabletMiscAction &action, const TabletConfigure &configure);
     void switchPenTool(const TabletConfigure &configure);
-    void runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure);
+    void runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure,
+                          const ControlBinding &binding);
     void tapShortcutText(const QString &text, const TabletConfigure &configure);
     void runMedia(const TabletMediaAction &action);
     void runExec(const TabletExecAction &action);
@@ -84,6 +105,7 @@ private:
     const ActionServices services;
     IActionHost &host;
 
+    mutable std::mutex stateMutex; // guards the members below
     std::array<bool, 2> penButtonDown{};
     std::array<HeldControl, 2> penButtonHeld;
     // Express keys and virtual keys.

@@ -34,3 +34,38 @@ TabletActionPtr BindingChoice::find(const ActionMap &map, std::uint16_t number)
     const auto found = map.find(number);
     return found == map.end() ? TabletActionPtr() : found->second;
 }
+
+ControlBinding BindingChoice::penButton(std::uint16_t number) const
+{
+    return bindingIn(penProfile, ControlBinding::Control::PenButton, number);
+}
+
+ControlBinding BindingChoice::key(bool isVirtual, std::uint16_t number) const
+{
+    return bindingIn(hotkeyProfile, isVirtual ? ControlBinding::Control::VirtualKey : ControlBinding::Control::Key,
+                     number);
+}
+
+ControlBinding BindingChoice::dialStep(std::uint16_t dial, std::uint32_t pair, std::uint32_t direction) const
+{
+    return bindingIn(hotkeyProfile,
+                     direction == 1 ? ControlBinding::Control::DialForward : ControlBinding::Control::DialBackward,
+                     dial, pair);
+}
+
+ControlBinding BindingChoice::touch(std::uint16_t position) const
+{
+    return bindingIn(hotkeyProfile, ControlBinding::Control::Touch, position);
+}
+
+ControlBinding BindingChoice::bindingIn(const AppProfile *profile, ControlBinding::Control control,
+                                        std::uint16_t number, std::uint32_t pair)
+{
+    ControlBinding binding;
+    binding.fromProfile = profile != nullptr;
+    binding.profile = profile ? profile->name : QString();
+    binding.control = control;
+    binding.number = number;
+    binding.pair = pair;
+    return binding;
+}

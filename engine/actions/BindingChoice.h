@@ -2,6 +2,7 @@
 
 #include "config/AppProfile.h"
 #include "config/TabletConfigure.h"
+#include "engine/actions/ControlBinding.h"
 
 #include <cstdint>
 #include <map>
@@ -26,7 +27,17 @@ public:
     // The bound action of `number`, or empty.
     static TabletActionPtr find(const ActionMap &map, std::uint16_t number);
 
+    // The binding of a control in the maps chosen above.
+    ControlBinding penButton(std::uint16_t number) const;
+    ControlBinding key(bool isVirtual, std::uint16_t number) const;
+    // A dial step: direction 1 runs the pair's first action, any other its second.
+    ControlBinding dialStep(std::uint16_t dial, std::uint32_t pair, std::uint32_t direction) const;
+    ControlBinding touch(std::uint16_t position) const;
+
 private:
+    static ControlBinding bindingIn(const AppProfile *profile, ControlBinding::Control control,
+                                    std::uint16_t number, std::uint32_t pair = 0);
+
     const TabletConfigure &configure;
     const AppProfile *penProfile;
     const AppProfile *hotkeyProfile;

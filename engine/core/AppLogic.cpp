@@ -417,10 +417,8 @@ void AppLogic::processPen(TabletPenPacket &pen, const TabletConfigurePtr &config
     }
 
     const PenOutcome outcome = penHandler_.handlePen(pen, *configure, limits, context, outputs);
-    if (outcome.sentEvent) {
-        lastPointerEvent_ = outcome.sentEvent;
-        lastPointerPosition_ = QPoint(int(outcome.sentEvent->x), int(outcome.sentEvent->y));
-    }
+    if (outcome.sentEvent)
+        rememberPointerEvent(outcome.sentEvent);
 
     TabletPenPacketWrapper wrapper(received, pen);
     wrapper.trace = outcome.trace.values();
@@ -547,9 +545,11 @@ bool AppLogic::eraserMode() const
 bool AppLogic::switchPenTool()
 {
     toolChangePending_.exchange(true);
-    const bool eraser = !eraserMode_.load();
-    eraserMode_.exchange(eraser);
-    return eraser;
+    // One inversion per switch, even when two threads switch at once.
+    bool eraser = eraserMode_.load();
+    while (!eraserMode_.compare_exchange_weak(eraser, !eraser)) {
+    }
+    return !eraser;
 }
 
 int AppLogic::dialKeyCount() const
@@ -558,8 +558,16 @@ int AppLogic::dialKeyCount() const
     return device ? device->info().dialKeyCount : 0;
 }
 
+void AppLogic::rememberPointerEvent(const std::shared_ptr<PointerEvent> &event)
+{
+    std::lock_guard<std::mutex> lock(lastPointerMutex_);
+    lastPointerEvent_ = event;
+    lastPointerPosition_ = QPoint(int(event->x), int(event->y));
+}
+
 bool AppLogic::lastPointerPosition(QPoint &position) const
 {
+    std::lock_guard<std::mutex> lock(lastPointerMutex_);
     if (!lastPointerEvent_)
         return false;
     position = lastPointerPosition_;

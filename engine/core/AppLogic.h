@@ -69,8 +69,9 @@ public:
     void clearPacketQueue();
     std::size_t queuedPacketCount() const;
 
-    // Action execution: the worker's, with the configuration in use; nothing before the first
-    // configuration was handed over.
+    // Action execution, with the configuration in use; nothing before the first configuration
+    // was handed over. The worker runs the controls' actions through the handlers; the GUI
+    // thread may call runAction, sendShortcut, runMouseAction and showActionTip meanwhile.
     bool runAction(const TabletActionPtr &action, bool pressed);
     void handlePenButtons(bool button2, bool button1);
     void handleKey(const TabletKeyPacket &packet);
@@ -118,6 +119,7 @@ private:
     bool switchPenTool() override;
     int dialKeyCount() const override;
     bool lastPointerPosition(QPoint &position) const override;
+    void rememberPointerEvent(const std::shared_ptr<PointerEvent> &event);
 
     EnginePlatform platform_;
 
@@ -142,11 +144,14 @@ private:
     const PressureTable basePressure_;
     PenReportFilter penFilter_; // read threads of the current device only
     PenHandler penHandler_;     // worker only
+    // The last pointer event sent, written by the worker and read by mouse actions on any
+    // thread; the mutex is taken for nothing else.
+    mutable std::mutex lastPointerMutex_;
     std::shared_ptr<PointerEvent> lastPointerEvent_;
     QPoint lastPointerPosition_;
     std::atomic<bool> eraserMode_{false};
     std::atomic<bool> toolChangePending_{false};
-    ActionRunner actions_; // worker only
+    ActionRunner actions_; // guards its own state
 
     std::thread worker_;
     std::atomic<bool> stop_{false};

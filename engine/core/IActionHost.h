@@ -4,7 +4,8 @@
 #include <QString>
 
 // What actions reach of the engine that runs them: its signals to the window, its pen-tool
-// state, the current device and the pointer. Called on the worker thread only.
+// state, the current device and the pointer. Called on the worker thread and, for actions run
+// from the window, on the GUI thread at the same time.
 class IActionHost
 {
 public:

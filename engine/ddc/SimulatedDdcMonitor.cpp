@@ -148,7 +148,6 @@ bool SimulatedDdcMonitor::setColorTemperature(ColorTemperature temperature)
 {
     std::lock_guard<std::mutex> lock(mutex);
     const std::uint32_t value = presetValueOf(temperature);
-    writeLog.push_back({MccsCodes::kSelectColorPreset, value});
     const bool supported = (capabilityBits & kColorTemperatureBit) && (temperatureBits & temperatureBit(temperature));
     return supported && reachable(MccsCodes::kSelectColorPreset)
             && applyWrite(MccsCodes::kSelectColorPreset, value);

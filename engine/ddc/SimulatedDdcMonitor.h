@@ -39,7 +39,8 @@ public:
     std::uint32_t value(std::uint8_t code) const;
     // The value stored by the last save-settings request; 0 before one or for an unknown code.
     std::uint32_t savedValue(std::uint8_t code) const;
-    // Every write request that reached the monitor, in order, failed ones included.
+    // Every VCP write request that reached the monitor, in order, failed ones included. A colour
+    // temperature request is not one, though the monitor answers it by changing its preset.
     std::vector<VcpWrite> writes() const;
 
     bool capabilities(std::uint32_t &capabilities, std::uint32_t &temperatures) override;

@@ -1,6 +1,5 @@
 #include "engine/pen/EdgeCorrection.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,19 +44,21 @@ std::int64_t EdgeCorrection::correctAxis(std::int64_t value, std::int64_t extent
         return value;
     scale = usableFactor(scale);
     centre = usableFactor(centre);
-    // A position reported beyond the extent is treated as at the edge, so the fading weight
-    // stays within 0..1 and the faded factors stay positive.
-    value = std::clamp<std::int64_t>(value, 0, extent);
 
     // Bands near the edges, in device units.
     const auto low = static_cast<std::int64_t>(std::trunc(lowFraction * extent));
     const auto high = static_cast<std::int64_t>(std::trunc(highFraction * extent));
 
-    // Fade the correction out towards an edge that the centre factor points to.
+    // Fade the correction out towards an edge that the centre factor points to. A position
+    // reported beyond the extent fades it past 1.0 the other way, and the result is clamped.
     if (value > high && centre > 1.0) {
         const double weight = static_cast<double>(extent - value) / (extent - high);
         scale = fadedFactor(scale, weight);
         centre = fadedFactor(centre, weight);
+        // So far beyond that a factor reaches 0: the corrected position would go to infinity
+        // on the far side of the edge, which the clamp holds at the edge.
+        if (!(scale > 0.0) || !(centre > 0.0))
+            return extent;
     } else if (value < low && centre < 1.0) {
         const double weight = static_cast<double>(value) / low;
         scale = fadedFactor(scale, weight);

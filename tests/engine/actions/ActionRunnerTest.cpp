@@ -13,6 +13,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -396,13 +402,98 @@ TEST_F(ActionRunnerTest, ACustomToolSendsItsShortcutsInTurn)
                             "tip Ctrl+1", "key+ mods=2 0x1E -1 5", "key- mods=2 0x1E -1 5", "wait 10"));
 }
 
+// The letters A to Z that the journal's key presses typed, in order.
+std::string typedLetters(const Lines &lines)
+{
+    std::string letters;
+    for (const std::string &line : lines) {
+        if (line.rfind("key+ mods=0 0x", 0) == 0)
+            letters += char('A' + std::stoi(line.substr(14, 2), nullptr, 16) - 0x04);
+    }
+    return letters;
+}
+
+TabletActionPtr roundOfAB()
+{
+    return misc(TabletMiscAction::CustomTool, {QStringLiteral("A"), QStringLiteral("B")});
+}
+
+TEST_F(ActionRunnerTest, EqualToolListsOnDifferentBindingsEachGoTheirOwnRound)
+{
+    configure.hotkey.appHotkeys = true;
+    configure.pen.appHotkeys = true;
+    configure.hotkey.keys[1] = roundOfAB();
+    configure.hotkey.keys[2] = roundOfAB();
+    configure.hotkey.virtualKeys[1] = roundOfAB();
+    configure.pen.buttons[1] = roundOfAB();
+    configure.hotkey.touches[1] = roundOfAB();
+    DialConfigure dialEntry;
+    dialEntry.pairs.emplace_back(roundOfAB(), roundOfAB());
+    dialEntry.pairs.emplace_back(roundOfAB(), roundOfAB());
+    configure.hotkey.dials[1] = dialEntry;
+    AppProfile krita = profile(QStringLiteral("krita"), QStringLiteral("C:\\Krita\\krita.exe"));
+    krita.keys[1] = roundOfAB();
+    AppProfile gimp = profile(QStringLiteral("gimp"), QStringLiteral("C:\\GIMP\\gimp.exe"));
+    gimp.keys[1] = roundOfAB();
+    setProfiles({krita, gimp});
+    configure.hotkey.dialSensitivity = false;
+
+    const struct
+    {
+        const char *control;
+        std::function<void()> press;
+    } controls[] = {
+        {"key 1", [&] { key(1, true); key(0, false); }},
+        {"key 2", [&] { key(2, true); key(0, false); }},
+        {"virtual key 1", [&] { key(1, true, true); key(0, false, true); }},
+        {"pen button 1", [&] {
+             runner.handlePenButtons(true, false, configure);
+             runner.handlePenButtons(false, false, configure);
+         }},
+        {"touch position 1", [&] { runner.handleTouch(TabletTouchPacket(1, 1), configure); }},
+        {"dial 1 forward", [&] { dial(1, 1); }},
+        {"dial 1 backward", [&] { dial(1, 2); }},
+        {"dial 1 forward in its second pair", [&] {
+             configure.hotkey.dials[1].index = 1;
+             dial(1, 1);
+             configure.hotkey.dials[1].index = 0;
+         }},
+        {"key 1 of krita's profile", [&] {
+             fakes.foreground->set(QStringLiteral("krita"), QStringLiteral("C:\\Krita\\krita.exe"));
+             key(1, true);
+             key(0, false);
+             fakes.foreground->current.reset();
+         }},
+        {"key 1 of gimp's profile", [&] {
+             fakes.foreground->set(QStringLiteral("gimp"), QStringLiteral("C:\\GIMP\\gimp.exe"));
+             key(1, true);
+             key(0, false);
+             fakes.foreground->current.reset();
+         }},
+    };
+    for (const auto &control : controls) {
+        control.press();
+        EXPECT_EQ(typedLetters(journal.take()), "A") << control.control << ": a round of its own starts at A";
+    }
+    for (const auto &control : controls) {
+        control.press();
+        EXPECT_EQ(typedLetters(journal.take()), "B") << control.control << ": its own round goes on";
+    }
+}
+
 TEST_F(ActionRunnerTest, TheRoundOfACustomToolOutlivesAHandedOverConfiguration)
 {
-    const QStringList tools = {QStringLiteral("A"), QStringLiteral("B")};
-    press(misc(TabletMiscAction::CustomTool, tools));
-    journal.take();
-    press(misc(TabletMiscAction::CustomTool, tools)); // a new action object of the same tool
-    EXPECT_THAT(journal.take(), ElementsAre("key+ mods=0 0x05 -1 5", "key- mods=0 0x05 -1 5", "wait 10"));
+    configure.hotkey.keys[1] = roundOfAB();
+    key(1, true);
+    key(0, false);
+    configure.hotkey.keys[1] = roundOfAB(); // handed over again: a new action object
+    key(1, true);
+    key(0, false);
+    configure.hotkey.keys[1] = misc(TabletMiscAction::CustomTool, {QStringLiteral("A"), QStringLiteral("B"),
+                                                                   QStringLiteral("C")});
+    key(1, true);
+    key(0, false);
+    EXPECT_EQ(typedLetters(journal.take()), "ABA") << "a changed list starts again at its first text";
 }
 
 // ---- exec
@@ -647,4 +738,39 @@ TEST_F(ActionRunnerTest, ATouchSegmentTapsItsBinding)
     runner.handleTouch(TabletTouchPacket(1, 5), configure);
     runner.handleTouch(TabletTouchPacket(1, 6), configure);
     EXPECT_THAT(journal.take(), ElementsAre("key+ mods=0 0x08 -1 5", "key- mods=0 0x08 -1 5", "wait 2"));
+}
+
+// The GUI thread runs actions while the worker runs the tablet's: a round of shortcuts shared by
+// both loses no step, and neither disturbs the other's held key, dial or round.
+TEST_F(ActionRunnerTest, TwoThreadsRunActionsAtOnce)
+{
+    constexpr int kRuns = 400;
+    ActionServices services = fakes.services();
+    std::atomic<std::uint64_t> clock{0};
+    services.wait = [](int) {};
+    services.clock = [&clock] { return clock += 200; };
+    ActionRunner shared(services, host);
+    const TabletActionPtr unbound = misc(TabletMiscAction::CustomTool, {QStringLiteral("A"), QStringLiteral("B")});
+    configure.hotkey.keys[1] = misc(TabletMiscAction::CustomTool, {QStringLiteral("C"), QStringLiteral("D")});
+    DialConfigure dialEntry;
+    dialEntry.pairs.emplace_back(keyboard(QStringLiteral("E")), keyboard(QStringLiteral("F")));
+    configure.hotkey.dials[1] = dialEntry;
+
+    std::thread worker([&] {
+        for (int i = 0; i < kRuns; ++i) {
+            shared.handleKey(TabletKeyPacket(1, 1, 0), configure);
+            shared.handleKey(TabletKeyPacket(0, 0, 0), configure);
+            shared.handleDial(TabletDialPacket(1, 1), configure);
+            shared.runAction(unbound, true, configure);
+        }
+    });
+    for (int i = 0; i < kRuns; ++i)
+        shared.runAction(unbound, true, configure);
+    worker.join();
+
+    std::map<char, int> presses;
+    for (char letter : typedLetters(journal.take()))
+        ++presses[letter];
+    EXPECT_EQ(presses, (std::map<char, int>{{'A', kRuns}, {'B', kRuns}, {'C', kRuns / 2}, {'D', kRuns / 2},
+                                            {'E', kRuns}}));
 }

@@ -50,7 +50,6 @@ TEST(ProcessListFilter, ThePickerNeverShowsExcludedNamesNorQzTabletItself)
     EXPECT_FALSE(filter.admit(process("explorer.exe", "D:\\Shell\\explorer.exe"), entry));
     EXPECT_FALSE(filter.admit(process("ZLTablet.exe", "C:\\Tablet\\ZLTablet.exe"), entry));
     EXPECT_FALSE(filter.admit(process("QZTablet.exe", "C:\\Tablet\\QZTablet.exe"), entry));
-    EXPECT_FALSE(filter.admit(process("qztablet.exe", "C:\\Tablet\\qztablet.exe"), entry));
     EXPECT_FALSE(ProcessListFilter({}).admit(process("QZTablet.exe", "C:\\Tablet\\QZTablet.exe"), entry))
             << "even without an exclusion file";
 }
@@ -60,12 +59,36 @@ TEST(ProcessListFilter, SystemProgramsLibrariesAndWindowlessProcessesAreLeftOut)
     const ProcessListFilter filter({});
     ProcessEntry entry;
     EXPECT_FALSE(filter.admit(process("notepad.exe", "C:\\Windows\\System32\\notepad.exe"), entry));
-    EXPECT_FALSE(filter.admit(process("notepad.exe", "C:\\windows\\system32\\notepad.exe"), entry));
     EXPECT_FALSE(filter.admit(process("helper.dll", "C:\\Apps\\helper.dll"), entry));
     EXPECT_FALSE(filter.admit(process("service.exe", "C:\\Apps\\service.exe", 9), entry));
     EXPECT_TRUE(filter.admit(process("service.exe", "C:\\Apps\\service.exe", 10), entry));
     EXPECT_FALSE(filter.admit(process("", "C:\\Apps\\a.exe"), entry));
     EXPECT_FALSE(filter.admit(process("secure.exe", ""), entry)) << "a process that could not be opened";
+}
+
+// Windows does not tell file names apart by letter case, and snapshots spell them as the file
+// system has them: every rule holds in any case.
+TEST(ProcessListFilter, NamesAndPathsAreComparedWhateverTheirLetterCase)
+{
+    const ProcessListFilter filter(readProcessFilter(filterFile()));
+    const struct
+    {
+        const char *rule;
+        RunningProcess process;
+    } hidden[] = {
+        {"a name of the exclusion file", process("EXPLORER.EXE", "D:\\Shell\\EXPLORER.EXE")},
+        {"a name of the exclusion file", process("applicationframehost.exe", "D:\\Apps\\afh.exe")},
+        {"the program itself", process("qztablet.exe", "C:\\Tablet\\qztablet.exe")},
+        {"the system folder", process("notepad.exe", "c:\\WINDOWS\\system32\\notepad.exe")},
+        {"a library", process("Helper.DLL", "C:\\Apps\\Helper.DLL")},
+    };
+    for (const auto &c : hidden) {
+        ProcessEntry entry;
+        EXPECT_FALSE(filter.admit(c.process, entry)) << c.rule << ": " << c.process.exeName.toStdString();
+    }
+    ProcessEntry entry;
+    ASSERT_TRUE(filter.admit(process("Krita.EXE", "C:\\Krita\\Krita.EXE"), entry));
+    EXPECT_EQ(entry.name, QStringLiteral("Krita")) << "the extension is cut in any case";
 }
 
 TEST(ProcessListFilter, TheNameIsCutAtItsExtension)

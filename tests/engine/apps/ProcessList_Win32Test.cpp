@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <sddl.h>
 
 #include <chrono>
 #include <thread>
@@ -26,8 +27,14 @@ QString ownPath()
 class WaitingInterpreter
 {
 public:
-    WaitingInterpreter()
+    // `security`: the process's security descriptor in SDDL, or none for the default one.
+    explicit WaitingInterpreter(const wchar_t *security = nullptr)
     {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (security && !ConvertStringSecurityDescriptorToSecurityDescriptorW(security, SDDL_REVISION_1, &descriptor,
+                                                                              nullptr))
+            return;
+        SECURITY_ATTRIBUTES processSecurity = {sizeof(processSecurity), descriptor, FALSE};
         SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
         if (!CreatePipe(&input, &feed, &inherited, 0))
             return;
@@ -44,8 +51,10 @@ public:
         startup.hStdInput = input;
         startup.hStdOutput = output;
         startup.hStdError = output;
-        started = CreateProcessW(interpreter.c_str(), commandLine, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                 nullptr, &startup, &process);
+        started = CreateProcessW(interpreter.c_str(), commandLine, descriptor ? &processSecurity : nullptr, nullptr,
+                                 TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+        if (descriptor)
+            LocalFree(descriptor);
     }
 
     ~WaitingInterpreter()
@@ -114,13 +123,20 @@ TEST(ProcessList_Win32, AStartedProgramIsInTheSnapshotWithItsNameAndPath)
     EXPECT_EQ(processImagePath(child.process.dwProcessId), found.path);
 }
 
-TEST(ProcessList_Win32, ThePickerListHoldsNoSystemProgramAndNotQzTablet)
+// An elevated program refuses a normal user's query-and-read rights but still grants limited
+// query rights; such a program keeps its path, from its image name.
+TEST(ProcessList_Win32, AProcessThatRefusesReadingIsOpenedWithLimitedRights)
 {
-    for (const ProcessEntry &entry : listRunningProcesses()) {
-        EXPECT_FALSE(entry.path.contains(QStringLiteral("C:\\Windows\\"), Qt::CaseInsensitive)) << entry.path.toStdString();
-        EXPECT_NE(entry.name.toLower(), QStringLiteral("qztablet"));
-        EXPECT_FALSE(entry.name.isEmpty());
-    }
+    WaitingInterpreter child(L"D:(A;;0x101000;;;WD)"); // SYNCHRONIZE and limited query rights
+    ASSERT_TRUE(child.started);
+    const HANDLE refused = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, child.process.dwProcessId);
+    if (refused)
+        CloseHandle(refused);
+    ASSERT_EQ(refused, nullptr) << "the process grants more than it was made to";
+    int gdiObjects = -1;
+    const QString path = processImagePath(child.process.dwProcessId, &gdiObjects);
+    EXPECT_TRUE(path.endsWith(QStringLiteral("\\cmd.exe"), Qt::CaseInsensitive)) << path.toStdString();
+    EXPECT_EQ(gdiObjects, 0) << "a program without windows";
 }
 
 TEST(ForegroundProcess_Win32, AWindowsProgramIsItsOwningProcess)

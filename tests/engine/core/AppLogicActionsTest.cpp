@@ -5,6 +5,7 @@
 #include "config/TabletMouseAction.h"
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/output/KeyboardDriver.h"
 #include "engine/support/ActionJournal.h"
 #include "engine/support/SimulatedTablet.h"
 
@@ -13,7 +14,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -53,20 +58,24 @@ TabletActionPtr keyboard(const QString &text)
 // The engine on a simulated tablet, its actions written to one journal.
 struct ActionEngine
 {
-    ActionEngine()
+    // Keyboard reports go to the journal unless another keyboard driver is given.
+    explicit ActionEngine(std::shared_ptr<IKeyboardDriverInterface> keyboard = nullptr)
     {
         bus = std::make_shared<SimulatedHidBus>();
         bus->addDevice(simulatedTablet(kPath, "QZ-Pen 6"));
         EnginePlatform platform;
         platform.hid = bus;
+        if (!keyboard)
+            keyboard = std::make_shared<JournalKeyboard>(journal);
         platform.drivers = std::make_unique<DriverInterfaceSet>(std::make_shared<JournalPointer>(journal),
-                                                                std::make_shared<JournalKeyboard>(journal));
+                                                                std::move(keyboard));
         platform.displays = &screens;
         platform.cursorPosition = [] { return QPoint(960, 540); };
         platform.foreground = foreground;
         platform.appProfiles = [this] { return profiles; };
         platform.toolShortcuts = [](const ProcessEntry &, ShortcutEntries &) { return false; };
         platform.wait = [this](int milliseconds) { journal.add("wait " + std::to_string(milliseconds)); };
+        platform.showTip = [this](const QString &text) { journal.add("tip " + text.toStdString()); };
         logic = std::make_unique<AppLogic>(std::move(platform));
         configure = std::make_shared<TabletConfigure>();
         configure->common.message = false;
@@ -192,13 +201,156 @@ TEST(AppLogicActions, WithoutAConfigurationKeysRunNothing)
 {
     ActionEngine engine;
     engine.configure->hotkey.keys[1] = keyboard(QStringLiteral("A"));
-    QSignalSpy components(engine.logic.get(), &AppLogic::componentDataChanged);
+    // Counted on the worker, read here while it runs: a signal spy's list is not for two threads.
+    std::atomic<int> components{0};
+    QObject::connect(engine.logic.get(), &AppLogic::componentDataChanged, [&components] { ++components; });
     engine.logic->start();
     engine.bus->feedReport(kPath, keyReport(0x01, true));
-    for (int i = 0; i < 500 && components.count() < 1; ++i)
+    for (int i = 0; i < 500 && components < 1; ++i)
         std::this_thread::sleep_for(10ms);
     engine.logic->stop();
-    EXPECT_EQ(components.count(), 1);
+    EXPECT_EQ(components, 1);
     EXPECT_EQ(engine.journal.size(), 0u);
     EXPECT_FALSE(engine.logic->runAction(keyboard(QStringLiteral("A")), true));
+}
+
+namespace {
+
+using Report = std::vector<std::uint8_t>;
+
+constexpr int kAnyModifiers = -1;
+
+struct KeyCount
+{
+    int modifiers; // or kAnyModifiers
+    std::uint8_t key;
+};
+
+// How many press reports carry these modifier bits and this key.
+std::size_t pressReports(const std::vector<Report> &reports, KeyCount which)
+{
+    return std::size_t(std::count_if(reports.begin(), reports.end(), [&](const Report &report) {
+        return (which.modifiers == kAnyModifiers || report[3] == which.modifiers) && report[5] == which.key;
+    }));
+}
+
+// Keeps the keyboard reports for a test that reads them while they are written.
+class SharedReportSink : public IHidReportSink
+{
+public:
+    bool open() override { return true; }
+    bool writeReport(const std::uint8_t *data, std::size_t size) override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        reports.emplace_back(data, data + size);
+        written.notify_all();
+        return true;
+    }
+
+    std::vector<Report> all()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return reports;
+    }
+    // Waits up to 10 s until `count` press reports of `which` were written.
+    bool waitForPresses(KeyCount which, std::size_t count)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return written.wait_for(lock, 10s, [&] { return pressReports(reports, which) >= count; });
+    }
+    bool waitForReports(std::size_t count)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return written.wait_for(lock, 10s, [&] { return reports.size() >= count; });
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable written;
+    std::vector<Report> reports;
+};
+
+} // namespace
+
+// The window pastes and the settings pages run actions on the GUI thread while the worker runs
+// the tablet's: both reach the action runner's state, the keyboard driver's sticky modifiers and
+// the last pointer event at once. Under ThreadSanitizer this run must be clean; everywhere,
+// every report of both must arrive once.
+TEST(AppLogicActions, TheGuiThreadRunsActionsWhileTheWorkerRunsTheTablets)
+{
+    constexpr int kTabletRounds = 60;
+    constexpr std::size_t kMinimumGuiRounds = 20;
+    constexpr std::size_t kMaximumGuiRounds = 4000;
+    auto sink = std::make_shared<SharedReportSink>();
+    auto keyboardDriver = std::make_shared<KeyboardDriver>(sink, [](int) {});
+    ActionEngine engine(keyboardDriver);
+    engine.configure->common.message = true;
+    engine.configure->hotkey.keys[1] = keyboard(QStringLiteral("Ctrl+S"));
+    engine.configure->hotkey.keys[2] = std::make_shared<TabletMouseAction>(QString(), TabletMouseAction::CtrlWheelUp);
+    engine.configure->hotkey.keys[3] = std::make_shared<TabletMiscAction>(QString(), TabletMiscAction::PenEraser);
+    engine.configure->hotkey.keys[4] = std::make_shared<TabletMiscAction>(
+            QString(), TabletMiscAction::CustomTool, QStringList{QStringLiteral("F3"), QStringLiteral("F4")});
+    engine.configure->mapping.absRect = QRect(0, 0, 1920, 1080);
+    engine.configure->mapping.part = QRect(0, 0, 1920, 1080);
+    engine.configure->mapping.desktopSize = QSize(1920, 1080);
+    engine.configure->mapping.dpiRect = QRect(0, 0, 1920, 1080);
+    engine.configure->mapping.dpiDesktopRect = QRect(0, 0, 1920, 1080);
+    engine.start();
+
+    const KeyCount ctrlS{0x01, 0x16};
+    std::atomic<bool> tabletDone{false};
+    std::thread tablet([&] {
+        for (int round = 0; round < kTabletRounds; ++round) {
+            for (std::uint32_t bits : {0x01u, 0x02u, 0x04u, 0x08u}) {
+                engine.bus->feedReport(kPath, keyReport(bits, true));
+                engine.bus->feedReport(kPath, keyReport(0x00, false));
+            }
+            engine.bus->feedReport(kPath, hoverReport(0xA0));
+            engine.bus->feedReport(kPath, hoverReport(0xA1));
+            // Within the tablet's input buffer: the worker has reached this round.
+            if (!sink->waitForPresses(ctrlS, std::size_t(round + 1)))
+                break;
+        }
+        tabletDone = true;
+    });
+    for (int i = 0; i < 1000 && !engine.logic->activeConfigure(); ++i)
+        std::this_thread::sleep_for(1ms);
+    const auto paste = std::make_shared<TabletKeyboardAction>(QString(), QStringLiteral("Ctrl+V"),
+                                                              TabletKeyboardAction::KeyCombination);
+    const TabletActionPtr tools = std::make_shared<TabletMiscAction>(
+            QString(), TabletMiscAction::CustomTool, QStringList{QStringLiteral("F1"), QStringLiteral("F2")});
+    const TabletActionPtr penEraser = std::make_shared<TabletMiscAction>(QString(), TabletMiscAction::PenEraser);
+    const TabletMouseAction zoomIn(QString(), TabletMouseAction::CtrlWheelUp);
+    const TabletMouseAction doubleClick(QString(), TabletMouseAction::LeftDoubleClick);
+    // As long as the tablet runs, in pairs of rounds, so the tools' round ends where it began.
+    std::size_t guiRounds = 0;
+    while (guiRounds < kMinimumGuiRounds || (!tabletDone && guiRounds < kMaximumGuiRounds)) {
+        for (int i = 0; i < 2; ++i, ++guiRounds) {
+            engine.logic->sendShortcut(*paste, true);
+            engine.logic->showActionTip(tools);
+            engine.logic->runAction(tools, true);
+            engine.logic->runAction(penEraser, true);
+            engine.logic->runMouseAction(zoomIn, true);
+            engine.logic->runMouseAction(doubleClick, true);
+        }
+    }
+    tablet.join();
+
+    // Two reports (press and release) for every shortcut, tool, pen/eraser switch and zoom.
+    const std::size_t expected = 2 * 4 * kTabletRounds + 2 * 4 * guiRounds;
+    EXPECT_TRUE(sink->waitForReports(expected));
+    engine.logic->stop();
+    const std::vector<Report> reports = sink->all();
+    EXPECT_EQ(reports.size(), expected);
+    EXPECT_EQ(pressReports(reports, ctrlS), std::size_t(kTabletRounds)) << "Ctrl+S";
+    EXPECT_EQ(pressReports(reports, {0x01, 0x19}), guiRounds) << "Ctrl+V";
+    // Keys without modifiers of their own take the sticky Ctrl of a zoom running on the other
+    // thread, so these count whatever the modifiers.
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3A}), guiRounds / 2) << "F1";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3B}), guiRounds / 2) << "F2";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3C}), std::size_t(kTabletRounds / 2)) << "F3";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x3D}), std::size_t(kTabletRounds / 2)) << "F4";
+    EXPECT_EQ(pressReports(reports, {kAnyModifiers, 0x08}) + pressReports(reports, {kAnyModifiers, 0x05}),
+              kTabletRounds + guiRounds) << "E or B of every pen/eraser switch";
+    EXPECT_EQ(keyboardDriver->stickyModifiers(), 0) << "every zoom let go of its Ctrl";
 }

@@ -244,58 +244,6 @@ TEST_F(SimulatedDDCInterfaceTest, GainsAnswerWithTheLastWriteMade)
     EXPECT_FALSE(ddc.setGains(10, 20, 0));
 }
 
-TEST_F(SimulatedDDCInterfaceTest, EveryPresetReadsBackAsWritten)
-{
-    ASSERT_TRUE(ddc.init(0));
-    for (int preset : {IDDCInterface::PresetSrgb, IDDCInterface::Preset4000K, IDDCInterface::Preset5000K,
-                       IDDCInterface::Preset6500K, IDDCInterface::Preset7500K, IDDCInterface::Preset9300K,
-                       IDDCInterface::PresetUser}) {
-        EXPECT_TRUE(ddc.setColorPreset(preset)) << preset;
-        EXPECT_EQ(ddc.colorPreset(), preset);
-    }
-    EXPECT_TRUE(pauses.empty());
-}
-
-TEST_F(SimulatedDDCInterfaceTest, PresetsWriteTheirVcpValues)
-{
-    ASSERT_TRUE(ddc.init(0));
-    ddc.setColorPreset(IDDCInterface::PresetSrgb);
-    ddc.setColorPreset(IDDCInterface::Preset9300K);
-    ddc.setColorPreset(IDDCInterface::PresetUser);
-    const auto writes = monitor->writes();
-    ASSERT_EQ(writes.size(), 3u);
-    EXPECT_EQ(writes[0].value, 1u);
-    EXPECT_EQ(writes[1].value, 8u);
-    EXPECT_EQ(writes[2].value, 11u);
-    for (const auto &write : writes)
-        EXPECT_EQ(write.code, MccsCodes::kSelectColorPreset);
-}
-
-TEST_F(SimulatedDDCInterfaceTest, The4000KPresetGoesThroughTheColourTemperature)
-{
-    ASSERT_TRUE(ddc.init(0));
-    monitor->setCapabilities(0x2 | 0x4 | 0x8, 0x2); // 5000 K only
-    EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset4000K));
-    EXPECT_EQ(ddc.colorPreset(), IDDCInterface::Preset6500K);
-}
-
-TEST_F(SimulatedDDCInterfaceTest, AFlagOutsideTheTableWritesNothing)
-{
-    ASSERT_TRUE(ddc.init(0));
-    for (int preset : {0, 3, 64, 241})
-        EXPECT_FALSE(ddc.setColorPreset(preset)) << preset;
-    EXPECT_TRUE(monitor->writes().empty());
-}
-
-TEST_F(SimulatedDDCInterfaceTest, AValueOutsideTheTableReadsAsNoPreset)
-{
-    ASSERT_TRUE(ddc.init(0));
-    for (std::uint32_t value : {0u, 2u, 7u, 9u, 10u, 12u}) {
-        monitor->setValue(MccsCodes::kSelectColorPreset, value, 12);
-        EXPECT_EQ(ddc.colorPreset(), IDDCInterface::NoPreset) << value;
-    }
-}
-
 TEST_F(SimulatedDDCInterfaceTest, AnUnreadablePresetIsNoPreset)
 {
     ASSERT_TRUE(ddc.init(0));

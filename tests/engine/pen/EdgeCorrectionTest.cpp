@@ -35,7 +35,10 @@ const AxisCase kXCases[] = {
     {"the left band does not fade an outward centre factor", 400, 1.2, 1.1, 712},
     {"a result beyond the right edge is held at the edge", 9000, 1.0, 0.5, 10000},
     {"a result left of 0 is held at 0", 100, 0.5, 1.2, 0},
-    {"a position beyond the edge counts as at the edge", 20000, 1.2, 1.2, 10000},
+    {"so far beyond the edge that the faded factors pass 0, the position stays at the edge",
+     20000, 1.2, 1.2, 10000},
+    {"just short of where the faded factors reach 0, the position is clamped to the edge",
+     10501, 1.1, 1.1, 10000},
     {"a scale of 0 counts as 1", 6000, 0.0, 1.0, 6000},
     {"a negative scale counts as 1", 6000, -1.0, 1.0, 6000},
     {"a scale that is not a number counts as 1", 6000, kNaN, 1.0, 6000},
@@ -68,6 +71,61 @@ TEST(EdgeCorrection, YAxisFadesWithinTheTenPercentBands)
     for (const AxisCase &c : kYCases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(EdgeCorrection::correctAxis(c.value, kHeight, 0.1, 0.9, c.scale, c.centre),
+                  c.expected);
+    }
+}
+
+struct EdgeCase
+{
+    const char *name;
+    std::int64_t value;
+    std::int64_t extent;
+    double scale;
+    double centre;
+    std::int64_t expected;
+};
+
+// At and beyond the edges, odd and even extents: the formula runs on the reported position and
+// only its result is clamped. On an odd extent the integer half is half a unit short of the
+// middle, so a position one past the far edge still reaches the edge where the edge itself
+// does not.
+const EdgeCase kXEdgeCases[] = {
+    {"odd width, left edge", 0, 27281, 1.0, 1.0, 0},
+    {"odd width, one right of the left edge", 1, 27281, 1.0, 1.0, 0},
+    {"odd width, left of the left edge", -5, 27281, 0.98, 0.97, 0},
+    {"odd width, right edge", 27281, 27281, 1.0, 1.0, 27280},
+    {"odd width, one beyond the right edge", 27282, 27281, 1.0, 1.0, 27281},
+    {"odd width, nine beyond the right edge", 27290, 27281, 1.0, 1.0, 27281},
+    {"odd width, beyond the right edge with outward factors", 27282, 27281, 1.02, 1.03, 27281},
+    {"odd width, right edge with outward factors", 27281, 27281, 1.02, 1.03, 27280},
+    {"odd width, beyond the right edge with inward factors", 27290, 27281, 0.98, 0.97, 27281},
+    {"even width, left edge", 0, 27280, 0.98, 0.97, 0},
+    {"even width, right edge", 27280, 27280, 1.0, 1.0, 27280},
+    {"even width, beyond the right edge", 27290, 27280, 1.0, 1.0, 27280},
+    {"even width, beyond the right edge with outward factors", 27281, 27280, 1.02, 1.03, 27280},
+};
+
+const EdgeCase kYEdgeCases[] = {
+    {"odd height, top edge", 0, 15359, 1.05, 1.1, 0},
+    {"odd height, above the top edge", -3, 15359, 0.95, 0.9, 0},
+    {"odd height, bottom edge", 15359, 15359, 1.0, 1.0, 15358},
+    {"odd height, one below the bottom edge", 15360, 15359, 1.0, 1.0, 15359},
+    {"odd height, below the bottom edge with outward factors", 15399, 15359, 1.05, 1.1, 15359},
+    {"odd height, below the bottom edge with inward factors", 15399, 15359, 0.95, 0.9, 15359},
+    {"even height, bottom edge", 15360, 15360, 1.0, 1.0, 15360},
+    {"even height, below the bottom edge with outward factors", 15400, 15360, 1.05, 1.1, 15360},
+};
+
+TEST(EdgeCorrection, PositionsAtAndBeyondTheEdgesAreClampedAfterTheCorrection)
+{
+    for (const EdgeCase &c : kXEdgeCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(EdgeCorrection::correctAxis(c.value, c.extent, 0.05, 0.95, c.scale, c.centre),
+                  c.expected);
+    }
+    for (const EdgeCase &c : kYEdgeCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(EdgeCorrection::correctAxis(c.value, c.extent, 0.1, 0.9, c.scale, c.centre),
                   c.expected);
     }
 }
