@@ -10,4 +10,7 @@ class VMsgboxDlg : public QMessageBox
 public:
     VMsgboxDlg();
     explicit VMsgboxDlg(QWidget *parent);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
