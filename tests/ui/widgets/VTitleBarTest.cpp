@@ -72,19 +72,6 @@ TEST(VTitleBarLayout, ButtonsRunLeftwardsFromTheRightEdgeAndTheTitleEndsBeforeTh
     }
 }
 
-TEST(VTitleBarTitle, ShowsTheTitleAndNamesTheWindowAfterIt)
-{
-    QWidget window;
-    VTitleBar bar(&window);
-    bar.setTitle(QStringLiteral("Diagnosis"));
-    EXPECT_EQ(titleLabel(bar)->text(), QStringLiteral("Diagnosis"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Diagnosis"));
-    bar.setTitleToolTip(true);
-    EXPECT_EQ(titleLabel(bar)->toolTip(), QStringLiteral("Diagnosis"));
-    bar.setTitleToolTip(false);
-    EXPECT_TRUE(titleLabel(bar)->toolTip().isEmpty());
-}
-
 TEST(VTitleBarThumbtack, PressedTwiceRestoresTheWindowFlagsAndLeavesTheWindowShown)
 {
     QWidget window;
@@ -103,19 +90,6 @@ TEST(VTitleBarThumbtack, PressedTwiceRestoresTheWindowFlagsAndLeavesTheWindowSho
     EXPECT_FALSE(bar->isStayOnTop());
     EXPECT_EQ(window.windowFlags(), before);
     EXPECT_TRUE(window.isVisible());
-}
-
-TEST(VTitleBarButtons, CloseClosesAndMinMinimisesTheWindowThatHoldsTheBar)
-{
-    QWidget window;
-    auto *owner = new QWidget(&window);
-    auto *bar = new VTitleBar(owner);
-    EXPECT_EQ(bar->target(), &window);
-    window.show();
-    button(*bar, "min")->click();
-    EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
-    button(*bar, "close")->click();
-    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(VTitleBarDragging, DraggingABarInsideAChildWidgetMovesTheWindow)

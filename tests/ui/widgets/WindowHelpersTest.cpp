@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
-#include <QGraphicsDropShadowEffect>
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
@@ -54,13 +53,3 @@ TEST(StyleComboPopup, GivesThePopupAStyledDelegateOwnedByTheComboAndAFramelessWi
     EXPECT_TRUE(delegate.isNull()) << "the delegate goes with its combo box";
 }
 
-TEST(AddDropShadow, SetsAnUnshiftedShadowOfTheColourAndBlurOnTheWidget)
-{
-    QWidget frame;
-    addDropShadow(&frame, QColor(100, 100, 108, 100), 10);
-    auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(frame.graphicsEffect());
-    ASSERT_TRUE(shadow);
-    EXPECT_EQ(shadow->offset(), QPointF(0, 0));
-    EXPECT_EQ(shadow->color(), QColor(100, 100, 108, 100));
-    EXPECT_EQ(shadow->blurRadius(), 10.0);
-}
