@@ -45,8 +45,10 @@ QVector<TipScreen> currentScreens()
 VTipMsgboxDlg::VTipMsgboxDlg() : QDialog(nullptr), ui(std::make_unique<Ui::VTipMsgboxDlg>())
 {
     ui->setupUi(this);
+    // The program's font stack, so a system without the first font shows no serif fallback.
     setStyleSheet(QStringLiteral("#text{font-size:24px;font-weight:bold;color:rgb(66,66,66);"
-                                 "font-family:'Microsoft YaHei'}"));
+                                 "font-family:'Microsoft YaHei','Segoe UI','Noto Sans',"
+                                 "'Noto Sans CJK SC',Tahoma,sans-serif}"));
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::FramelessWindowHint
                    | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_TranslucentBackground);
