@@ -1,0 +1,400 @@
+#include "app/MainWindow.h"
+
+#include "config/AppProfile.h"
+#include "config/CommonSettings.h"
+#include "config/ConfigureStore.h"
+#include "config/DataFolders.h"
+#include "config/IsolatedDataLocation.h"
+#include "config/TabletKeyboardAction.h"
+#include "config/TabletLanguage.h"
+#include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/output/KeyboardDriver.h"
+#include "engine/output/VirtualHidReportSink.h"
+#include "engine/support/SimulatedTablet.h"
+#include "engine/support/SimulatedVirtualDevice.h"
+#include "support/QtPrinters.h"
+#include "ui/dialogs/VNotDetectedDlg.h"
+#include "ui/pages/VHotkeyPanel.h"
+#include "ui/pages/VPenPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const char kPenSixPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
+const char kPenSix[] = "QZ-Pen 6";
+
+struct TestWindow
+{
+    // The window over a simulated bus with these tablets; with a keyboard, the virtual device
+    // is on the bus and the engine types through it.
+    explicit TestWindow(std::vector<SimulatedHidDevice> tablets = {}, bool withKeyboard = false)
+        : bus(std::make_shared<SimulatedHidBus>())
+    {
+        for (const SimulatedHidDevice &tablet : tablets)
+            bus->addDevice(tablet);
+        EnginePlatform platform;
+        platform.hid = bus;
+        if (withKeyboard) {
+            bus->addDevice(simulatedVirtualDevice());
+            auto keyboard = std::make_shared<KeyboardDriver>(
+                    std::make_shared<VirtualHidReportSink>(bus, kTestVendorId), [](int) {});
+            platform.drivers = std::make_unique<DriverInterfaceSet>(nullptr, keyboard);
+        }
+        window = std::make_unique<MainWindow>(std::move(platform));
+    }
+
+    MainWindow *operator->() const { return window.get(); }
+
+    template <typename Child>
+    Child *child(const char *name) const
+    {
+        return window->findChild<Child *>(QLatin1String(name));
+    }
+
+    std::shared_ptr<SimulatedHidBus> bus;
+    std::unique_ptr<MainWindow> window;
+};
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        IsolatedDataLocation::clear();
+        CommonConfigure english;
+        english.language = 0;
+        ASSERT_TRUE(saveCommonSettings(english));
+        setCurrentConfigure(std::make_shared<TabletConfigure>());
+    }
+
+    void TearDown() override
+    {
+        QApplication::processEvents();
+        setCurrentConfigure(std::make_shared<TabletConfigure>());
+        setAppProfiles(AppProfileList());
+    }
+};
+
+// The engine's configuration in use, once its worker took one up for a packet.
+TabletConfigurePtr engineConfigure(AppLogic &logic, const TabletConfigurePtr &other = nullptr)
+{
+    for (int i = 0; i < 300; ++i) {
+        logic.pushPacket(std::make_shared<TabletKeyPacket>(1, 0, 0));
+        std::this_thread::sleep_for(10ms);
+        const TabletConfigurePtr active = logic.activeConfigure();
+        if (active && active != other)
+            return active;
+    }
+    return nullptr;
+}
+
+AppProfile profile(const char *name)
+{
+    AppProfile entry;
+    entry.name = QLatin1String(name);
+    entry.path = QStringLiteral("C:/") + entry.name + QStringLiteral(".exe");
+    return entry;
+}
+
+QStringList menuTexts(QListWidget *menu)
+{
+    QStringList texts;
+    for (int row = 0; row < menu->count(); ++row)
+        texts << menu->item(row)->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, WithoutATabletTheNoDeviceDialogStandsInAndAnArrivalBringsTheWindowBack)
+{
+    TestWindow window;
+    window->updateVisibility();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->notDetectedDialog()->isVisible());
+    EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), 0);
+
+    window.bus->addDevice(simulatedTablet(kPenSixPath, kPenSix));
+    window->appLogic().onTabletStatus(TabletStatus::Arrived, kPenSixPath);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 2000);
+    EXPECT_FALSE(window->notDetectedDialog()->isVisible());
+    EXPECT_EQ(window.child<QComboBox>("comboDevices")->itemText(0), QLatin1String(kPenSix));
+    EXPECT_TRUE(window.child<VPenPanel>("penPanel")->isVisible());
+    EXPECT_FALSE(window->windowState().testFlag(Qt::WindowMinimized));
+
+    window.bus->removeDevice(kPenSixPath);
+    window->appLogic().onTabletStatus(TabletStatus::Removed, kPenSixPath);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 2000);
+    EXPECT_TRUE(window->notDetectedDialog()->isVisible());
+    EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), 0);
+}
+
+TEST_F(MainWindowTest, ATabletGetsItsUserFileElseItsDefaultsAndAnUnknownModelChangesNothing)
+{
+    TabletConfigurePtr defaults = loadConfigure(QLatin1String(kPenSix), true, {});
+    ASSERT_TRUE(defaults);
+    const int defaultStep = defaults->pen.step;
+    const struct {
+        const char *what;
+        const char *product;
+        bool userFile;
+        bool expectLoaded;
+        int expectedStep;
+    } cases[] = {
+        {"user file", kPenSix, true, true, defaultStep == 7 ? 8 : 7},
+        {"defaults", kPenSix, false, true, defaultStep},
+        {"neither", "QZ-Pen 99", false, false, 0},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        IsolatedDataLocation::clear();
+        CommonConfigure common;
+        common.language = 0;
+        common.hotkeySync = true; // not the default: the window takes the common part from the file
+        ASSERT_TRUE(saveCommonSettings(common));
+        if (entry.userFile) {
+            TabletConfigure user = *defaults;
+            user.pen.step = entry.expectedStep;
+            ASSERT_TRUE(saveConfigureTo(user, userConfigPath(QLatin1String(kPenSix)), QString()));
+        }
+        const TabletConfigurePtr before = std::make_shared<TabletConfigure>();
+        setCurrentConfigure(before);
+
+        TestWindow window({simulatedTablet(kPenSixPath, entry.product)});
+
+        EXPECT_EQ(window->appLogic().currentIndex(), 0) << "the engine follows the device anyway";
+        const TabletConfigurePtr current = currentConfigure();
+        if (!entry.expectLoaded) {
+            EXPECT_EQ(current, before);
+            continue;
+        }
+        ASSERT_NE(current, before);
+        EXPECT_EQ(current->model, QLatin1String(kPenSix));
+        EXPECT_EQ(current->pen.step, entry.expectedStep);
+        EXPECT_TRUE(current->common.hotkeySync);
+        const TabletConfigurePtr engine = engineConfigure(window->appLogic());
+        ASSERT_TRUE(engine);
+        EXPECT_NE(engine, current) << "the engine gets a copy of its own";
+        EXPECT_EQ(engine->pen.step, entry.expectedStep);
+    }
+}
+
+TEST_F(MainWindowTest, TheMenusShowOnePageAtATime)
+{
+    TestWindow window;
+    auto *menuMain = window.child<QListWidget>("menuMain");
+    auto *menuSettings = window.child<QListWidget>("menuSettings");
+    const char *const pages[] = {"penPanel", "hotkeyPanel", "mappingPanel", "settingsPanel"};
+    const struct {
+        const char *what;
+        QListWidget *menu;
+        int row;
+        int shownPage;
+    } steps[] = {
+        {"settings", menuSettings, 0, 3},
+        {"mapping", menuMain, 2, 2},
+        {"express keys", menuMain, 1, 1},
+        {"settings again", menuSettings, 0, 3},
+        {"pen", menuMain, 0, 0},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.menu->setCurrentRow(step.row);
+        emit step.menu->itemClicked(step.menu->item(step.row));
+        for (int page = 0; page < 4; ++page)
+            EXPECT_EQ(!window.child<QWidget>(pages[page])->isHidden(), page == step.shownPage) << pages[page];
+        QListWidget *other = step.menu == menuMain ? menuSettings : menuMain;
+        EXPECT_TRUE(other->selectedItems().isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, TheApplicationCombosFollowEachOtherAndTheirLastEntryOpensTheDialog)
+{
+    AppProfileList profiles;
+    profiles.append(profile("Krita"));
+    setAppProfiles(profiles);
+    TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+    QComboBox *pen = window.child<VPenPanel>("penPanel")->applicationCombo();
+    QComboBox *hotkey = window.child<VHotkeyPanel>("hotkeyPanel")->applicationCombo();
+    ASSERT_EQ(pen->count(), 3);
+
+    pen->setCurrentIndex(1);
+    EXPECT_EQ(hotkey->currentIndex(), 1);
+    hotkey->setCurrentIndex(0);
+    EXPECT_EQ(pen->currentIndex(), 0);
+
+    const struct {
+        const char *what;
+        QComboBox *combo;
+        int result;
+        int expectedCount;
+    } cases[] = {
+        {"accepted from the pen page", pen, QDialog::Accepted, 4},
+        {"cancelled from the express-key page", hotkey, QDialog::Rejected, 4},
+        {"accepted from the express-key page", hotkey, QDialog::Accepted, 6},
+    };
+    int opened = 0;
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        window->setApplicationDialog([&](QWidget *parent) {
+            ++opened;
+            EXPECT_EQ(parent, window.window.get());
+            AppProfileList more = appProfiles();
+            more.append(profile("GIMP"));
+            setAppProfiles(more);
+            return entry.result;
+        });
+        const int last = entry.combo->count() - 1;
+        entry.combo->setCurrentIndex(last);
+        emit entry.combo->activated(last);
+        EXPECT_EQ(pen->count(), entry.expectedCount);
+        EXPECT_EQ(hotkey->count(), entry.expectedCount);
+        EXPECT_EQ(pen->currentIndex(), 0);
+        EXPECT_EQ(hotkey->currentIndex(), 0);
+    }
+    EXPECT_EQ(opened, 3);
+    emit pen->activated(1);
+    EXPECT_EQ(opened, 3) << "only the last entry opens the dialog";
+}
+
+TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoop)
+{
+    TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+    window->show();
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(window->isVisible());
+
+    window.child<QAction>("actionShowWindow")->trigger();
+    EXPECT_TRUE(window->isVisible());
+
+    QTimer exitFromTray;
+    exitFromTray.setSingleShot(true);
+    QObject::connect(&exitFromTray, &QTimer::timeout, window.child<QAction>("actionExit"), &QAction::trigger);
+    exitFromTray.start(0);
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, OnlyTheProgramsOwnMessageBringsTheWindowUp)
+{
+    const struct {
+        QByteArray message;
+        bool shown;
+    } cases[] = {
+        {"Zelvo Tablet Driver", true},
+        {"Zelvo Tablet Driver ", false},
+        {"zelvo tablet driver", false},
+        {"", false},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.message.constData());
+        TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+        window->slotReceivedMessage(7, entry.message);
+        EXPECT_EQ(window->isVisible(), entry.shown);
+    }
+}
+
+TEST_F(MainWindowTest, APasteRequestFillsTheClipboardAndTypesCtrlVOnTheVirtualDevice)
+{
+    const struct {
+        bool withKeyboard;
+        std::size_t reports;
+    } cases[] = {{true, 2}, {false, 0}};
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.withKeyboard ? "with the keyboard driver" : "without it");
+        TestWindow window({}, entry.withKeyboard);
+        const QString text = entry.withKeyboard ? QStringLiteral("first") : QStringLiteral("second");
+        emit window->appLogic().setClipboardAndPaste(text);
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), text, 2000);
+        if (!entry.withKeyboard)
+            continue;
+        const std::vector<SimulatedOutputReport> written = window.bus->writtenReports(kVirtualDevicePath);
+        ASSERT_EQ(written.size(), entry.reports);
+        const std::vector<std::uint8_t> press = writtenBytes(written, 0);
+        const std::vector<std::uint8_t> release = writtenBytes(written, 1);
+        EXPECT_EQ(press[3], 0x01) << "Ctrl";
+        EXPECT_EQ(press[5], 0x19) << "V";
+        EXPECT_EQ(release[3], 0x00);
+        EXPECT_EQ(release[5], 0x00);
+    }
+}
+
+TEST_F(MainWindowTest, AChangeOfLanguageTranslatesTheMenusAndTheTray)
+{
+    TestWindow window;
+    auto *menuMain = window.child<QListWidget>("menuMain");
+    auto *menuSettings = window.child<QListWidget>("menuSettings");
+    auto *tray = window.child<QSystemTrayIcon>("");
+    const struct {
+        int language;
+        QStringList mainMenu;
+        QString settings;
+        QString show;
+        QString exit;
+        QString tip;
+    } cases[] = {
+        {4, {QStringLiteral("Stift"), QStringLiteral("Express-Tasten"), QStringLiteral("Zuordnung")},
+         QStringLiteral("Einstellungen"), QStringLiteral("Fenster anzeigen(&S)"),
+         QStringLiteral("Beenden(&X)"), QStringLiteral("Tablett-Treiber")},
+        {0, {QStringLiteral("Pen"), QStringLiteral("Hot Key"), QStringLiteral("Mapping")},
+         QStringLiteral("Settings"), QStringLiteral("Show Window(&S)"), QStringLiteral("Exit(&X)"),
+         QStringLiteral("Tablet Driver")},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.language);
+        ASSERT_TRUE(TabletLanguage::instance().setLanguage(entry.language));
+        EXPECT_EQ(menuTexts(menuMain), entry.mainMenu);
+        EXPECT_EQ(menuTexts(menuSettings), QStringList{entry.settings});
+        EXPECT_EQ(window.child<QAction>("actionShowWindow")->text(), entry.show);
+        EXPECT_EQ(window.child<QAction>("actionExit")->text(), entry.exit);
+        ASSERT_TRUE(tray);
+        EXPECT_EQ(tray->toolTip(), entry.tip);
+    }
+}
+
+TEST_F(MainWindowTest, APageChangeReachesTheEngineAsACopyThatSharesNoAction)
+{
+    TestWindow window;
+    auto configure = std::make_shared<TabletConfigure>();
+    configure->model = QLatin1String(kPenSix);
+    configure->pen.step = 3;
+    configure->hotkey.keys[1] = std::make_shared<TabletKeyboardAction>(
+            QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), 0);
+    setCurrentConfigure(configure);
+
+    UIConfigure::applyConfigureFromPanel();
+
+    const TabletConfigurePtr engine = engineConfigure(window->appLogic());
+    ASSERT_TRUE(engine);
+    EXPECT_NE(engine, configure);
+    EXPECT_EQ(engine->pen.step, 3);
+    ASSERT_TRUE(engine->hotkey.keys.count(1));
+    EXPECT_NE(engine->hotkey.keys.at(1), configure->hotkey.keys.at(1));
+    EXPECT_EQ(engine->hotkey.keys.at(1)->tip, QStringLiteral("Undo"));
+
+    configure->pen.step = 4;
+    window->applyConfigureFromPanel();
+    const TabletConfigurePtr second = engineConfigure(window->appLogic(), engine);
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, configure);
+    EXPECT_EQ(second->pen.step, 4);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+// The whole file (or resource) as UTF-8 text; empty when it cannot be opened.
+QString readTextFile(const QString &path);
+
+// A shadow around a frameless window's outer frame.
+void addDropShadow(QWidget *widget, const QColor &color, int blurRadius);
+
+// Lets the style sheet reach a combo box's popup list and its items.
+void styleComboPopup(QComboBox *combo);
