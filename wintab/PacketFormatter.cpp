@@ -44,17 +44,17 @@ std::int32_t placed(double scaled, std::int32_t origin)
 std::uint32_t buttonsOf(const QueuedPacket &previous, const QueuedPacket &current, WTPKT packetMode)
 {
     if (packetMode & PK_BUTTONS) {
-        const std::uint32_t before = previous.buttonsAndState & 0xFFFF;
-        const std::uint32_t now = current.buttonsAndState & 0xFFFF;
-        if (before == kStateInProximity && now == kStateTipDown)
+        const std::uint32_t before = previous.buttonsAndState & QueuedPen::kStateMask;
+        const std::uint32_t now = current.buttonsAndState & QueuedPen::kStateMask;
+        if (before == QueuedPen::kInProximity && now == QueuedPen::kTipDown)
             return kButton1Down;
-        if (before == kStateTipDown && now == kStateInProximity)
+        if (before == QueuedPen::kTipDown && now == QueuedPen::kInProximity)
             return kButton1Up;
         return 0;
     }
-    if (current.buttonsAndState & 0x40000)
+    if (current.buttonsAndState & QueuedPen::kUpperBarrelBit)
         return 4;
-    if (current.buttonsAndState & 0x20000)
+    if (current.buttonsAndState & QueuedPen::kLowerBarrelBit)
         return 2;
     return current.buttonsAndState & 1;
 }
@@ -116,7 +116,7 @@ void format(const Source &source, void *output)
     if (data & PK_SERIAL_NUMBER)
         put32(packet.serial);
     if (data & PK_CURSOR)
-        put32((packet.buttonsAndState & kEraserBit) ? 2 : 1);
+        put32((packet.buttonsAndState & QueuedPen::kEraserBit) ? 2 : 1);
     if (data & PK_BUTTONS)
         put32(buttonsOf(*source.previous, packet, context.lcPktMode));
     if (data & PK_X)
