@@ -24,6 +24,9 @@ constexpr std::uint32_t kChangedFields = 0x580;
 constexpr std::uint32_t kStatusTouching = 4;
 constexpr std::uint32_t kButton1Down = 0x20001;
 constexpr std::uint32_t kButton1Up = 0x10001;
+constexpr std::uint32_t kTipButton = 0x1;
+constexpr std::uint32_t kLowerBarrelButton = 0x2;
+constexpr std::uint32_t kUpperBarrelButton = 0x4;
 
 // Truncates toward zero, adds the origin, and keeps the result inside 32 bits.
 std::int32_t placed(double scaled, std::int32_t origin)
@@ -52,11 +55,14 @@ std::uint32_t buttonsOf(const QueuedPacket &previous, const QueuedPacket &curren
             return kButton1Up;
         return 0;
     }
-    if (current.buttonsAndState & QueuedPen::kUpperBarrelBit)
-        return 4;
+    // A bit per pressed button, as clients read the word: the tip down (the low bit of the
+    // state) stays set while a barrel button is held.
+    std::uint32_t pressed = current.buttonsAndState & kTipButton;
     if (current.buttonsAndState & QueuedPen::kLowerBarrelBit)
-        return 2;
-    return current.buttonsAndState & 1;
+        pressed |= kLowerBarrelButton;
+    if (current.buttonsAndState & QueuedPen::kUpperBarrelBit)
+        pressed |= kUpperBarrelButton;
+    return pressed;
 }
 
 } // namespace

@@ -39,12 +39,11 @@ std::vector<WintabPenRecord> stroke()
     return records;
 }
 
-// The buttons field of an absolute-buttons context: the barrel button, else the tip.
+// The buttons field of an absolute-buttons context: a bit per pressed button, the tip's and the
+// barrel button's together.
 std::uint32_t expectedButtons(const WintabPenRecord &record)
 {
-    if (record.buttons == 2)
-        return 2;
-    return record.state & 1;
+    return std::uint32_t(record.state & 1) | record.buttons;
 }
 
 bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds patience)
