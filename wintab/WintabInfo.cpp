@@ -320,8 +320,11 @@ std::uint32_t answer(std::uint32_t category, std::uint32_t index, void *output, 
         return interfaceItem(index, output, text);
     case WTI_STATUS:
         return statusItem(index, output, sources);
+    // The default contexts of device 0 (the only device) are the library's default contexts.
     case WTI_DEFCONTEXT:
     case WTI_DEFSYSCTX:
+    case WTI_DDCTXS:
+    case WTI_DSCTXS:
         return contextItem(index, output, text, context);
     case WTI_DEVICES:
         return deviceItem(index, output, text, context);

@@ -9,7 +9,8 @@ namespace WintabInfo {
 enum class Text { Narrow, Wide };
 
 struct Sources {
-    const LOGCONTEXTA *defaultContext = nullptr; // WTI_DEFCONTEXT, WTI_DEFSYSCTX and device values
+    // WTI_DEFCONTEXT, WTI_DEFSYSCTX, WTI_DDCTXS, WTI_DSCTXS and device values
+    const LOGCONTEXTA *defaultContext = nullptr;
     std::uint32_t openContexts = 0;              // STA_CONTEXTS
 };
 
