@@ -1,5 +1,6 @@
 #include "wintab/NibwireLibrary_Win32.h"
 
+#include "wintab/AnsiText_Win32.h"
 #include "wintab/DefaultContext.h"
 #include "wintab/HostExecutable_Win32.h"
 #include "wintab/PostRequests.h"
@@ -68,8 +69,12 @@ UINT NibwireLibrary::info(UINT category, UINT index, void *output, WintabInfo::T
 {
     startClientOnce();
     const LOGCONTEXTA context = defaultContext();
+    LOGCONTEXTW wideContext{};
+    if (text == WintabInfo::Text::Wide)
+        wideContext = AnsiText::widened(context, AnsiText::threadCodePage());
     WintabInfo::Sources sources;
     sources.defaultContext = &context;
+    sources.wideDefaultContext = &wideContext;
     sources.openContexts = std::uint32_t(contexts.size());
     return WintabInfo::answer(category, index, output, text, sources);
 }

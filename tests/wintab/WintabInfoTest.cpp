@@ -1,5 +1,6 @@
 #include "wintab/WintabInfo.h"
 
+#include "wintab/ContextRecords.h"
 #include "wintab/DefaultContext.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,23 @@ LOGCONTEXTA unknownHostDefaultContext()
     return DefaultContext::make(kScreen, host);
 }
 
+constexpr ContextRecords::WideName kWideDefaultName = u"Default Context";
+
+// The default context in both widths, as the library converts it.
+struct DefaultContexts
+{
+    LOGCONTEXTA narrow = unknownHostDefaultContext();
+    LOGCONTEXTW wide = ContextRecords::widened(narrow, kWideDefaultName);
+    WintabInfo::Sources sources(std::uint32_t openContexts = 0) const
+    {
+        WintabInfo::Sources given;
+        given.defaultContext = &narrow;
+        given.wideDefaultContext = &wide;
+        given.openContexts = openContexts;
+        return given;
+    }
+};
+
 struct Item {
     std::uint32_t category;
     std::uint32_t index;
@@ -91,10 +109,8 @@ std::string describe(const Item &item)
 
 void expectItems(const std::vector<Item> &items, std::uint32_t openContexts = 0)
 {
-    const LOGCONTEXTA context = unknownHostDefaultContext();
-    WintabInfo::Sources sources;
-    sources.defaultContext = &context;
-    sources.openContexts = openContexts;
+    const DefaultContexts contexts;
+    const WintabInfo::Sources sources = contexts.sources(openContexts);
     for (const Item &item : items) {
         SCOPED_TRACE(describe(item));
         Bytes buffer(kBufferSize, kUntouched);
@@ -196,9 +212,8 @@ TEST(WintabInfo, DefaultContextFieldsAreAnsweredByIndexInEveryDefaultContextCate
 
 TEST(WintabInfo, WholeDefaultContextIs172NarrowOr212WideBytes)
 {
-    const LOGCONTEXTA context = unknownHostDefaultContext();
-    WintabInfo::Sources sources;
-    sources.defaultContext = &context;
+    const DefaultContexts contexts;
+    const WintabInfo::Sources sources = contexts.sources();
     for (std::uint32_t category : kDefaultContextCategories) {
         SCOPED_TRACE(category);
         EXPECT_EQ(WintabInfo::answer(category, 0, nullptr, Text::Narrow, sources), 172u);
