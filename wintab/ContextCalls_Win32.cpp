@@ -196,12 +196,13 @@ BOOL ContextCalls::set(std::uint32_t handle, const LOGCONTEXTA &context)
 
 void ContextCalls::removeContexts(const std::vector<std::uint32_t> &handles)
 {
+    if (handles.empty())
+        return;
     const DWORD processId = GetCurrentProcessId();
+    SectionLock lock(section, kUnloadLockWait);
+    if (!lock)
+        return;
     for (const std::uint32_t handle : handles) {
-        SectionLock lock(section);
-        // The next handle would wait just as long.
-        if (!lock)
-            return;
         ContextSlot *slot = section.slotForHandle(handle);
         if (slot && slot->handle == handle && slot->ownerProcessId == processId)
             SlotEdits::clear(*slot);
