@@ -17,6 +17,9 @@ class UnloadSafeThread
 {
 public:
     using Body = std::function<void()>;
+    // The call that tells a waiting stop the thread has left: SetEvent on the thread's left event,
+    // made as the thread's very last act. Tests put a probe in its place.
+    using LeaveSignal = BOOL(WINAPI *)(HANDLE);
 
     // A thread that has not reached its body within this time is left to start on its own.
     static constexpr std::chrono::milliseconds kStartWait{5000};
@@ -30,7 +33,7 @@ public:
     // Runs `body` on a new thread and returns once that thread runs it, so that no thread of the
     // library is still in the system's start-up (which needs the loader lock) when the host
     // unloads it. False when there is a thread already or none could be made.
-    bool start(Body body);
+    bool start(Body body, LeaveSignal leaveSignal = &SetEvent);
     bool running() const { return thread != nullptr; }
 
     // Normal stop, once the owner has told the body to return: waits for the thread to exit.
@@ -45,8 +48,18 @@ public:
 
 private:
     struct State;
+    // What the thread's last instruction needs; the thread's start routine (assembly, in the
+    // .cpp file) reads it at fixed offsets.
+    struct LastStep
+    {
+        LeaveSignal signal;
+        HANDLE leftEvent;
+    };
 
-    static DWORD WINAPI entry(void *parameter);
+    // The thread's start routine: runs the body, then jumps to the leave signal.
+    static DWORD WINAPI threadStart(void *state) asm("unloadSafeThreadStart");
+    // Everything of the thread before its last step; gives the thread what that step needs.
+    static const LastStep *runThread(void *state) asm("unloadSafeThreadRun");
     static void runBody(State &state);
     void release(bool done);
 

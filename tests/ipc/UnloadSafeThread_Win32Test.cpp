@@ -84,6 +84,24 @@ std::string uniquePipePrefix()
     return "\\\\.\\pipe\\qz-unload-test-" + std::to_string(GetCurrentProcessId());
 }
 
+HMODULE moduleAt(const void *address)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                               | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<LPCWSTR>(address), &module);
+    return module;
+}
+
+// The thread's last step, in place of SetEvent: notes where it returns to.
+void *leaveReturnAddress = nullptr;
+
+BOOL WINAPI noteReturnAndSignal(HANDLE event)
+{
+    leaveReturnAddress = __builtin_return_address(0);
+    return SetEvent(event);
+}
+
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
     std::atomic<bool> running{false};
@@ -147,6 +165,20 @@ TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
     // The thread still has its state and ends on its own.
     SetEvent(release);
     std::this_thread::sleep_for(100ms);
+}
+
+TEST(UnloadSafeThread, theLastStepReturnsStraightToTheSystemNotIntoThisModule)
+{
+    leaveReturnAddress = nullptr;
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([] {}, &noteReturnAndSignal));
+    thread.join();
+    ASSERT_NE(leaveReturnAddress, nullptr);
+    const HMODULE threadCode = moduleAt(reinterpret_cast<const void *>(&noteReturnAndSignal));
+    ASSERT_NE(threadCode, nullptr);
+    // A call in place of the jump would return into the thread's start routine, in this module,
+    // which an unload may have unmapped by then.
+    EXPECT_NE(moduleAt(leaveReturnAddress), threadCode);
 }
 
 TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAfterIt)
