@@ -104,6 +104,8 @@ bool UnloadSafeThread::waitForLeave(std::chrono::milliseconds bound)
     const HANDLE either[2] = {state->last.leftEvent, thread};
     const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(bound.count()));
     const bool left = waited == WAIT_OBJECT_0 || waited == WAIT_OBJECT_0 + 1;
+    if (!left)
+        keepCodeLoaded();
     release(left);
     return left;
 }
@@ -113,6 +115,14 @@ void UnloadSafeThread::abandon()
     // Nothing is freed: the process is ending, and a lock of the heap may have gone with a thread.
     if (thread)
         release(false);
+}
+
+// Pins the module: FreeLibrary no longer unmaps it, even when this runs in its own detach.
+void UnloadSafeThread::keepCodeLoaded()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&UnloadSafeThread::threadStart), &module);
 }
 
 void UnloadSafeThread::release(bool done)

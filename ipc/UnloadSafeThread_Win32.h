@@ -9,7 +9,8 @@
 // of a library run under the loader lock, and a thread on its way out needs that lock for the
 // system's thread exit, so it cannot be joined there. Instead the thread signals its end as the
 // very last thing it does, by a call that does not come back into the library's code; an unload
-// waits for that signal only, and the thread's exit goes on once the loader lock is free.
+// waits for that signal only, and the thread's exit goes on once the loader lock is free. A thread
+// that does not signal in time keeps the library's code loaded for as long as the process lives.
 //
 // The body must leave no lock held when it returns; everything it owns lives in the thread's
 // owner.
@@ -40,7 +41,9 @@ public:
     void join();
     // Stop under the loader lock, once the owner has told the body to return: waits at most
     // `bound` for the thread to leave the library's code and lets go of it either way; true when
-    // it left. A thread that did not leave keeps its state for good, since it may still read it.
+    // it left. A thread that did not leave keeps its state for good, since it may still read it,
+    // and the module that holds this code stays loaded until the process ends, since the thread
+    // will run it when it goes on; its owner must keep whatever the body uses as well.
     bool waitForLeave(std::chrono::milliseconds bound);
     // The process is ending and the system has already ended every other thread: forgets the
     // thread without waiting and frees nothing.
@@ -61,6 +64,7 @@ private:
     // Everything of the thread before its last step; gives the thread what that step needs.
     static const LastStep *runThread(void *state) asm("unloadSafeThreadRun");
     static void runBody(State &state);
+    static void keepCodeLoaded();
     void release(bool done);
 
     HANDLE thread = nullptr;
