@@ -52,23 +52,24 @@ void IPCClient::stop()
     resetAfterStop();
 }
 
-void IPCClient::stopForUnload(std::chrono::milliseconds bound)
+bool IPCClient::stopForUnload(std::chrono::milliseconds bound)
 {
     if (abandoned.load())
-        return;
+        return false;
     wakeForStop();
     const bool reconnectLeft = reconnectThread.waitForLeave(bound);
     const bool readerLeft = readerThread.waitForLeave(bound);
     if (reconnectLeft && readerLeft) {
         dropConnections();
         resetAfterStop();
-        return;
+        return true;
     }
     // A thread still out there may use the connections and must keep seeing the stop.
     abandoned = true;
     keepForever(connection);
     keepForever(opening);
     connectedFlag = false;
+    return false;
 }
 
 void IPCClient::abandon()

@@ -34,8 +34,10 @@ public:
     void stop();
     // The stop of a library being unloaded, under the loader lock: each thread is waited for at
     // most `bound` until it has left the library's code; its exit finishes after the unload. When
-    // one does not leave, the connections are kept for it and the client stays stopped for good.
-    void stopForUnload(std::chrono::milliseconds bound = kUnloadWait);
+    // one does not leave, the connections are kept for it, the library's code stays loaded, the
+    // client stays stopped for good and false is returned: the owner must then keep this object
+    // and whatever the data callback uses, since the thread goes on with them.
+    bool stopForUnload(std::chrono::milliseconds bound = kUnloadWait);
     // The process is ending and its other threads are gone (some may have died holding a lock):
     // forgets threads and connection without waiting, locking or freeing. The client is unusable
     // afterwards.

@@ -4,12 +4,17 @@
 
 #include <string>
 
-SectionLock::SectionLock(WintabSharedSection &section) : mutex(section.mutex)
+SectionLock::SectionLock(WintabSharedSection &section)
+    : SectionLock(section, section.lockTimeout())
+{}
+
+SectionLock::SectionLock(WintabSharedSection &section, std::chrono::milliseconds timeout)
+    : mutex(section.mutex)
 {
     if (!mutex)
         return;
     const long long longest = INFINITE - 1;
-    const long long wanted = section.lockTimeout().count();
+    const long long wanted = timeout.count();
     const DWORD wait = DWORD(wanted < 0 ? 0 : wanted > longest ? longest : wanted);
     result = WaitForSingleObject(mutex, wait);
     owned = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;

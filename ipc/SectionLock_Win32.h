@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+
 // Holds the section's named mutex for one scope of one thread. The system ties a mutex to the
 // thread that acquired it, so the guard is neither copied nor moved: the thread that took it
 // releases it. A mutex abandoned by a thread or process that ended is ours once the wait returns,
@@ -12,6 +14,8 @@ class SectionLock
 {
 public:
     explicit SectionLock(WintabSharedSection &section);
+    // Waits at most `timeout` instead of the section's own lock time-out.
+    SectionLock(WintabSharedSection &section, std::chrono::milliseconds timeout);
     ~SectionLock();
     SectionLock(const SectionLock &) = delete;
     SectionLock &operator=(const SectionLock &) = delete;

@@ -1,24 +1,68 @@
 #include "ipc/UnloadSafeThread_Win32.h"
 
+#include <cstddef>
 #include <utility>
 
 struct UnloadSafeThread::State
 {
+    LastStep last{};
     Body body;
     // Manual reset; set by the thread as it reaches its body.
     HANDLE runningEvent = nullptr;
-    // Manual reset; set by the thread as its last act.
-    HANDLE leftEvent = nullptr;
 };
+
+// The thread's start routine. Once the left event is set, an unload may unmap this module at
+// any moment, so setting it must be the thread's last act and must not return here: the routine
+// ends with a jump to the leave signal, which then returns straight to the system's thread start
+// with the routine's own stack and return address. Written in assembly so that the jump does not
+// depend on the compiler choosing a sibling call (an optimisation level, a sanitizer or a changed
+// body would quietly turn it into a call followed by a return into unmapped code); the tests
+// check where the signal returns to.
+#if defined(__x86_64__)
+asm(R"(
+    .text
+    .p2align 4
+    .seh_proc unloadSafeThreadStart
+unloadSafeThreadStart:
+    subq $40, %rsp
+    .seh_stackalloc 40
+    .seh_endprologue
+    # rcx, the thread's parameter, is the state: runThread(state) returns the last step.
+    call unloadSafeThreadRun
+    movq 8(%rax), %rcx
+    movq (%rax), %rax
+    addq $40, %rsp
+    # signal(leftEvent), returning to the system's thread start.
+    rex.W jmp *%rax
+    .seh_endproc
+)");
+#elif defined(__i386__)
+asm(R"(
+    .text
+    .p2align 4
+unloadSafeThreadStart:
+    # runThread(state), cdecl; it returns the last step.
+    pushl 4(%esp)
+    call unloadSafeThreadRun
+    addl $4, %esp
+    # The left event takes the place of the thread's parameter: the signal, stdcall with one
+    # argument like this routine, removes it and returns to the system's thread start.
+    movl 4(%eax), %ecx
+    movl %ecx, 4(%esp)
+    jmp *(%eax)
+)");
+#else
+#error "the thread's start routine is written for x86 and x86-64"
+#endif
 
 UnloadSafeThread::~UnloadSafeThread()
 {
     join();
 }
 
-bool UnloadSafeThread::start(Body body)
+bool UnloadSafeThread::start(Body body, LeaveSignal leaveSignal)
 {
-    if (thread)
+    if (thread || !leaveSignal)
         return false;
     State *fresh = nullptr;
     try {
@@ -28,10 +72,11 @@ bool UnloadSafeThread::start(Body body)
         delete fresh;
         return false;
     }
+    fresh->last.signal = leaveSignal;
     fresh->runningEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    fresh->leftEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    const HANDLE made = fresh->runningEvent && fresh->leftEvent
-            ? CreateThread(nullptr, 0, &UnloadSafeThread::entry, fresh, 0, nullptr)
+    fresh->last.leftEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE made = fresh->runningEvent && fresh->last.leftEvent
+            ? CreateThread(nullptr, 0, &UnloadSafeThread::threadStart, fresh, 0, nullptr)
             : nullptr;
     thread = made;
     state = fresh;
@@ -56,9 +101,11 @@ bool UnloadSafeThread::waitForLeave(std::chrono::milliseconds bound)
 {
     if (!thread)
         return true;
-    const HANDLE either[2] = {state->leftEvent, thread};
+    const HANDLE either[2] = {state->last.leftEvent, thread};
     const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(bound.count()));
     const bool left = waited == WAIT_OBJECT_0 || waited == WAIT_OBJECT_0 + 1;
+    if (!left)
+        keepCodeLoaded();
     release(left);
     return left;
 }
@@ -70,6 +117,14 @@ void UnloadSafeThread::abandon()
         release(false);
 }
 
+// Pins the module: FreeLibrary no longer unmaps it, even when this runs in its own detach.
+void UnloadSafeThread::keepCodeLoaded()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&UnloadSafeThread::threadStart), &module);
+}
+
 void UnloadSafeThread::release(bool done)
 {
     if (thread)
@@ -78,23 +133,22 @@ void UnloadSafeThread::release(bool done)
     if (done) {
         if (state->runningEvent)
             CloseHandle(state->runningEvent);
-        if (state->leftEvent)
-            CloseHandle(state->leftEvent);
+        if (state->last.leftEvent)
+            CloseHandle(state->last.leftEvent);
         delete state;
     }
     state = nullptr;
 }
 
-// Built with sibling calls whatever the build's options: the closing SetEvent must be a jump, so
-// that it returns straight to the system's thread start and never into this library, which an
-// unload may have unmapped by then.
-__attribute__((optimize("O2", "optimize-sibling-calls")))
-DWORD WINAPI UnloadSafeThread::entry(void *parameter)
+const UnloadSafeThread::LastStep *UnloadSafeThread::runThread(void *parameter)
 {
+    // The offsets that the start routine reads.
+    static_assert(offsetof(LastStep, signal) == 0);
+    static_assert(offsetof(LastStep, leftEvent) == sizeof(void *));
     auto *state = static_cast<State *>(parameter);
     SetEvent(state->runningEvent);
     runBody(*state);
-    return SetEvent(state->leftEvent);
+    return &state->last;
 }
 
 void UnloadSafeThread::runBody(State &state)

@@ -9,7 +9,8 @@
 // of a library run under the loader lock, and a thread on its way out needs that lock for the
 // system's thread exit, so it cannot be joined there. Instead the thread signals its end as the
 // very last thing it does, by a call that does not come back into the library's code; an unload
-// waits for that signal only, and the thread's exit goes on once the loader lock is free.
+// waits for that signal only, and the thread's exit goes on once the loader lock is free. A thread
+// that does not signal in time keeps the library's code loaded for as long as the process lives.
 //
 // The body must leave no lock held when it returns; everything it owns lives in the thread's
 // owner.
@@ -17,6 +18,9 @@ class UnloadSafeThread
 {
 public:
     using Body = std::function<void()>;
+    // The call that tells a waiting stop the thread has left: SetEvent on the thread's left event,
+    // made as the thread's very last act. Tests put a probe in its place.
+    using LeaveSignal = BOOL(WINAPI *)(HANDLE);
 
     // A thread that has not reached its body within this time is left to start on its own.
     static constexpr std::chrono::milliseconds kStartWait{5000};
@@ -30,14 +34,16 @@ public:
     // Runs `body` on a new thread and returns once that thread runs it, so that no thread of the
     // library is still in the system's start-up (which needs the loader lock) when the host
     // unloads it. False when there is a thread already or none could be made.
-    bool start(Body body);
+    bool start(Body body, LeaveSignal leaveSignal = &SetEvent);
     bool running() const { return thread != nullptr; }
 
     // Normal stop, once the owner has told the body to return: waits for the thread to exit.
     void join();
     // Stop under the loader lock, once the owner has told the body to return: waits at most
     // `bound` for the thread to leave the library's code and lets go of it either way; true when
-    // it left. A thread that did not leave keeps its state for good, since it may still read it.
+    // it left. A thread that did not leave keeps its state for good, since it may still read it,
+    // and the module that holds this code stays loaded until the process ends, since the thread
+    // will run it when it goes on; its owner must keep whatever the body uses as well.
     bool waitForLeave(std::chrono::milliseconds bound);
     // The process is ending and the system has already ended every other thread: forgets the
     // thread without waiting and frees nothing.
@@ -45,9 +51,20 @@ public:
 
 private:
     struct State;
+    // What the thread's last instruction needs; the thread's start routine (assembly, in the
+    // .cpp file) reads it at fixed offsets.
+    struct LastStep
+    {
+        LeaveSignal signal;
+        HANDLE leftEvent;
+    };
 
-    static DWORD WINAPI entry(void *parameter);
+    // The thread's start routine: runs the body, then jumps to the leave signal.
+    static DWORD WINAPI threadStart(void *state) asm("unloadSafeThreadStart");
+    // Everything of the thread before its last step; gives the thread what that step needs.
+    static const LastStep *runThread(void *state) asm("unloadSafeThreadRun");
     static void runBody(State &state);
+    static void keepCodeLoaded();
     void release(bool done);
 
     HANDLE thread = nullptr;

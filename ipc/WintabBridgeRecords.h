@@ -1,19 +1,17 @@
 #pragma once
 
+#include "ipc/ApplicationCode.h"
+
 #include <cstddef>
 #include <cstdint>
 
 // The records that QZTablet and every loaded Nibwire share: the context slots and packet queues
-// of the shared section, and the post request sent over the pipe. Both the 32-bit and the 64-bit
-// build map the same bytes, so every field has a fixed width and pointer-sized values travel as
-// 64-bit integers.
-
-// A drawing application family, or family * 256 + version for a particular version of it.
-using ApplicationCode = std::uint32_t;
-constexpr ApplicationCode kUnrecognisedApplicationCode = 0xFFFF;
+// of the shared section, and the post request sent over the pipe, with the values that both sides
+// read in them. Both the 32-bit and the 64-bit build map the same bytes, so every field has a
+// fixed width and pointer-sized values travel as 64-bit integers.
 
 // The context as a Wintab application describes it, laid out byte for byte as the standard's
-// LOGCONTEXTA (172 bytes).
+// LOGCONTEXTA (172 bytes); Nibwire's LOGCONTEXTA is this record.
 struct SharedContextRecord
 {
     char lcName[40];
@@ -52,6 +50,31 @@ struct SharedContextRecord
     std::uint32_t lcSysSensY;
 };
 
+// Bits of the record's lcPktData, lcPktMode and lcMoveMask: the packet fields, as the Wintab
+// standard numbers them.
+constexpr std::uint32_t PK_CONTEXT = 0x0001;
+constexpr std::uint32_t PK_STATUS = 0x0002;
+constexpr std::uint32_t PK_TIME = 0x0004;
+constexpr std::uint32_t PK_CHANGED = 0x0008;
+constexpr std::uint32_t PK_SERIAL_NUMBER = 0x0010;
+constexpr std::uint32_t PK_CURSOR = 0x0020;
+constexpr std::uint32_t PK_BUTTONS = 0x0040;
+constexpr std::uint32_t PK_X = 0x0080;
+constexpr std::uint32_t PK_Y = 0x0100;
+constexpr std::uint32_t PK_Z = 0x0200;
+constexpr std::uint32_t PK_NORMAL_PRESSURE = 0x0400;
+constexpr std::uint32_t PK_TANGENT_PRESSURE = 0x0800;
+constexpr std::uint32_t PK_ORIENTATION = 0x1000;
+constexpr std::uint32_t PK_ROTATION = 0x2000;
+
+// Bits of the record's lcOptions.
+constexpr std::uint32_t CXO_SYSTEM = 0x0001;
+constexpr std::uint32_t CXO_PEN = 0x0002;
+constexpr std::uint32_t CXO_MESSAGES = 0x0004;
+constexpr std::uint32_t CXO_CSRMESSAGES = 0x0008;
+constexpr std::uint32_t CXO_MGNINSIDE = 0x4000;
+constexpr std::uint32_t CXO_MARGIN = 0x8000;
+
 // One Wintab context of one Nibwire process. A slot whose handle is 0 is free.
 struct ContextSlot
 {
@@ -68,6 +91,21 @@ struct ContextSlot
     ApplicationCode hostCode() const { return ApplicationCode(context.lcOutExtZ); }
     void setHostCode(ApplicationCode code) { context.lcOutExtZ = std::int32_t(code); }
 };
+
+// The pen as QZTablet queues it in PacketQueueEntry::buttonsAndState.
+namespace QueuedPen {
+
+// Bits 0-15: the pen's state.
+constexpr std::uint32_t kStateMask = 0xFFFF;
+constexpr std::uint16_t kInProximity = 0xA0;
+constexpr std::uint16_t kTipDown = 0xA1;
+constexpr std::uint16_t kOutOfProximity = 0xC0;
+// Bits 16-23: the pen's buttons, shifted up from the pen record; bit 19 marks the eraser.
+constexpr std::uint32_t kLowerBarrelBit = 0x20000;
+constexpr std::uint32_t kUpperBarrelBit = 0x40000;
+constexpr std::uint32_t kEraserBit = 0x80000;
+
+} // namespace QueuedPen
 
 struct PacketQueueEntry
 {
@@ -100,6 +138,20 @@ struct PacketQueue
         return ring[serial & kPacketRingMask];
     }
 };
+
+// The messages that post requests ask for: the Wintab defaults, whatever message base a context
+// asked for.
+constexpr std::uint32_t WT_PACKET = 0x7FF0;
+constexpr std::uint32_t WT_PROXIMITY = 0x7FF5;
+constexpr std::uint32_t WT_CSRCHANGE = 0x7FF7;
+
+// The lParam of a WT_PROXIMITY request.
+namespace ProximityRequest {
+
+constexpr std::uint32_t kLeaving = 0x10000;
+constexpr std::uint32_t kEntering = 0x10001;
+
+} // namespace ProximityRequest
 
 // The only message on the pipe: a request to post `message` to `window`.
 struct PostMessageRecord

@@ -1,57 +1,100 @@
 #include "wintab/AnsiText_Win32.h"
 
+#include "wintab/NameCut.h"
+
 #include <windows.h>
 
-#include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace AnsiText {
 
 namespace {
 
-int lengthWithin(const char16_t *text, int limit)
+constexpr std::size_t kNameLimit = LCNAMELEN - 1;
+
+template <typename Char>
+std::size_t lengthWithin(const Char *text, std::size_t limit)
 {
-    int length = 0;
-    while (length < limit && text[length] != u'\0')
+    std::size_t length = 0;
+    while (length < limit && text[length] != Char(0))
         ++length;
     return length;
 }
 
-int lengthWithin(const char *text, int limit)
+NameCut::LeadBytePredicate leadBytesOf(unsigned codePage)
 {
-    int length = 0;
-    while (length < limit && text[length] != '\0')
-        ++length;
-    return length;
+    std::array<bool, 256> lead{};
+    CPINFO info{};
+    if (GetCPInfo(codePage, &info)) {
+        for (std::size_t range = 0; range + 1 < MAX_LEADBYTES && info.LeadByte[range]; range += 2) {
+            for (unsigned byte = info.LeadByte[range]; byte <= info.LeadByte[range + 1]; ++byte)
+                lead[byte] = true;
+        }
+    }
+    return [lead](unsigned char byte) { return lead[byte]; };
 }
 
 } // namespace
 
-void toNarrowName(const ContextRecords::WideName &wide, ContextRecords::NarrowName &narrow)
+unsigned threadCodePage()
 {
-    std::memset(narrow, 0, sizeof narrow);
-    const int length = lengthWithin(wide, int(LCNAMELEN));
-    if (length == 0)
-        return;
-    // Room for double-byte characters; the name is cut to fit afterwards.
-    char converted[LCNAMELEN * 4] = {};
-    const int written = WideCharToMultiByte(CP_THREAD_ACP, 0, reinterpret_cast<LPCWCH>(wide),
-                                            length, converted, int(sizeof converted), nullptr,
-                                            nullptr);
-    if (written > 0)
-        std::memcpy(narrow, converted, std::min<std::size_t>(std::size_t(written), LCNAMELEN - 1));
+    DWORD codePage = 0;
+    const int got = GetLocaleInfoW(GetThreadLocale(),
+                                   LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                                   reinterpret_cast<LPWSTR>(&codePage),
+                                   sizeof codePage / sizeof(WCHAR));
+    // A locale without an ANSI code page of its own uses the system's.
+    return got && codePage != CP_ACP ? unsigned(codePage) : GetACP();
 }
 
-void toWideName(const ContextRecords::NarrowName &narrow, ContextRecords::WideName &wide)
+void toNarrowName(const ContextRecords::WideName &wide, ContextRecords::NarrowName &narrow,
+                  unsigned codePage)
 {
-    std::memset(wide, 0, sizeof wide);
-    const int length = lengthWithin(narrow, int(LCNAMELEN));
+    std::memset(narrow, 0, sizeof narrow);
+    const std::size_t length = lengthWithin(wide, LCNAMELEN);
     if (length == 0)
         return;
-    auto *out = reinterpret_cast<LPWSTR>(wide);
-    const int written = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow, length, out, int(LCNAMELEN));
-    const int end = written > 0 ? written : 0;
-    wide[end < int(LCNAMELEN) ? end : int(LCNAMELEN) - 1] = u'\0';
+    // Room for the whole name; it is cut to fit afterwards.
+    char converted[LCNAMELEN * 4] = {};
+    const int written = WideCharToMultiByte(codePage, 0, reinterpret_cast<LPCWCH>(wide),
+                                            int(length), converted, int(sizeof converted),
+                                            nullptr, nullptr);
+    if (written <= 0)
+        return;
+    const std::size_t kept = NameCut::fittingLength(converted, std::size_t(written), kNameLimit,
+                                                    kNameLimit, leadBytesOf(codePage));
+    std::memcpy(narrow, converted, kept);
+}
+
+void toWideName(const ContextRecords::NarrowName &narrow, ContextRecords::WideName &wide,
+                unsigned codePage)
+{
+    std::memset(wide, 0, sizeof wide);
+    const std::size_t length = lengthWithin(narrow, LCNAMELEN);
+    // Each character of a double-byte code page is one UTF-16 unit.
+    const std::size_t kept = NameCut::fittingLength(narrow, length, LCNAMELEN, kNameLimit,
+                                                    leadBytesOf(codePage));
+    if (kept == 0)
+        return;
+    const int written = MultiByteToWideChar(codePage, 0, narrow, int(kept),
+                                            reinterpret_cast<LPWSTR>(wide), int(kNameLimit));
+    if (written <= 0)
+        std::memset(wide, 0, sizeof wide);
+}
+
+LOGCONTEXTA narrowed(const LOGCONTEXTW &wide, unsigned codePage)
+{
+    ContextRecords::NarrowName name;
+    toNarrowName(wide.lcName, name, codePage);
+    return ContextRecords::narrowed(wide, name);
+}
+
+LOGCONTEXTW widened(const LOGCONTEXTA &narrow, unsigned codePage)
+{
+    ContextRecords::WideName name;
+    toWideName(narrow.lcName, name, codePage);
+    return ContextRecords::widened(narrow, name);
 }
 
 } // namespace AnsiText

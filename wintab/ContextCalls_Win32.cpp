@@ -2,7 +2,6 @@
 
 #include "ipc/SectionLock_Win32.h"
 #include "wintab/AnsiText_Win32.h"
-#include "wintab/ContextRecords.h"
 #include "wintab/DefaultContext.h"
 #include "wintab/OwnedContext_Win32.h"
 #include "wintab/SlotEdits.h"
@@ -19,13 +18,6 @@ std::uint64_t windowValue(HWND window)
 HWND windowOf(std::uint64_t value)
 {
     return reinterpret_cast<HWND>(std::uintptr_t(value));
-}
-
-LOGCONTEXTA narrowRecord(const LOGCONTEXTW &wide)
-{
-    ContextRecords::NarrowName name;
-    AnsiText::toNarrowName(wide.lcName, name);
-    return ContextRecords::narrowed(wide, name);
 }
 
 } // namespace
@@ -49,11 +41,13 @@ std::uint32_t ContextCalls::openW(HWND window, LOGCONTEXTW *context, BOOL enable
 {
     if (!window || !context)
         return 0;
-    const LOGCONTEXTA record = SlotEdits::openingRecord(narrowRecord(*context));
+    const unsigned codePage = AnsiText::threadCodePage();
+    const LOGCONTEXTA record
+            = SlotEdits::openingRecord(AnsiText::narrowed(*context, codePage));
     const std::uint32_t handle = open(window, record, enable);
     // A disabled open hands back its name as the library stored it.
     if (handle && !enable)
-        AnsiText::toWideName(record.lcName, context->lcName);
+        AnsiText::toWideName(record.lcName, context->lcName, codePage);
     return handle;
 }
 
@@ -161,9 +155,7 @@ BOOL ContextCalls::getW(std::uint32_t handle, LOGCONTEXTW *context)
     LOGCONTEXTA record;
     if (!get(handle, record))
         return FALSE;
-    ContextRecords::WideName name;
-    AnsiText::toWideName(record.lcName, name);
-    *context = ContextRecords::widened(record, name);
+    *context = AnsiText::widened(record, AnsiText::threadCodePage());
     return TRUE;
 }
 
@@ -187,7 +179,7 @@ BOOL ContextCalls::setW(std::uint32_t handle, const LOGCONTEXTW *context)
 {
     if (!context)
         return FALSE;
-    return set(handle, narrowRecord(*context));
+    return set(handle, AnsiText::narrowed(*context, AnsiText::threadCodePage()));
 }
 
 BOOL ContextCalls::set(std::uint32_t handle, const LOGCONTEXTA &context)
@@ -204,12 +196,13 @@ BOOL ContextCalls::set(std::uint32_t handle, const LOGCONTEXTA &context)
 
 void ContextCalls::removeContexts(const std::vector<std::uint32_t> &handles)
 {
+    if (handles.empty())
+        return;
     const DWORD processId = GetCurrentProcessId();
+    SectionLock lock(section, kUnloadLockWait);
+    if (!lock)
+        return;
     for (const std::uint32_t handle : handles) {
-        SectionLock lock(section);
-        // The next handle would wait just as long.
-        if (!lock)
-            return;
         ContextSlot *slot = section.slotForHandle(handle);
         if (slot && slot->handle == handle && slot->ownerProcessId == processId)
             SlotEdits::clear(*slot);

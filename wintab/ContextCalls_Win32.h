@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -32,7 +33,12 @@ public:
     BOOL setA(std::uint32_t handle, const LOGCONTEXTA *context);
     BOOL setW(std::uint32_t handle, const LOGCONTEXTW *context);
 
-    // At unload: clears the slots of `handles` that are still this process's, posting nothing.
+    // How long an unload waits for the section's lock, under the loader lock. Slots left behind
+    // are reclaimed by a later open, once their window is gone.
+    static constexpr std::chrono::milliseconds kUnloadLockWait{250};
+
+    // At unload: clears the slots of `handles` that are still this process's, posting nothing;
+    // gives up when the section's lock is not had within kUnloadLockWait.
     void removeContexts(const std::vector<std::uint32_t> &handles);
 
 private:

@@ -4,24 +4,6 @@
 
 namespace ContextRecords {
 
-static_assert(sizeof(SharedContextRecord) == sizeof(LOGCONTEXTA));
-static_assert(offsetof(SharedContextRecord, lcOptions) == offsetof(LOGCONTEXTA, lcOptions));
-static_assert(offsetof(SharedContextRecord, lcOutExtZ) == offsetof(LOGCONTEXTA, lcOutExtZ));
-
-SharedContextRecord toShared(const LOGCONTEXTA &context)
-{
-    SharedContextRecord record;
-    std::memcpy(&record, &context, sizeof record);
-    return record;
-}
-
-LOGCONTEXTA fromShared(const SharedContextRecord &record)
-{
-    LOGCONTEXTA context;
-    std::memcpy(&context, &record, sizeof context);
-    return context;
-}
-
 LOGCONTEXTA narrowed(const LOGCONTEXTW &wide, const NarrowName &name)
 {
     LOGCONTEXTA narrow;

@@ -1,17 +1,13 @@
 #pragma once
-// Conversions between the context records of the two text widths and the record of a slot. Names
-// are converted by the caller (the system's code page is the Windows side's business); these
-// functions place them and copy the fields that follow the name.
-#include "ipc/WintabBridgeRecords.h"
+// Conversions between the context records of the two text widths. Names are converted by the
+// caller (the system's code page is the Windows side's business); these functions place them and
+// copy the fields that follow the name.
 #include "wintab/WintabTypes.h"
 
 namespace ContextRecords {
 
 using NarrowName = char[LCNAMELEN];
 using WideName = char16_t[LCNAMELEN];
-
-SharedContextRecord toShared(const LOGCONTEXTA &context);
-LOGCONTEXTA fromShared(const SharedContextRecord &record);
 
 // `wide` with `name` in place of its name.
 LOGCONTEXTA narrowed(const LOGCONTEXTW &wide, const NarrowName &name);

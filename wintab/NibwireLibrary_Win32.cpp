@@ -1,12 +1,36 @@
 #include "wintab/NibwireLibrary_Win32.h"
 
+#include "wintab/AnsiText_Win32.h"
 #include "wintab/DefaultContext.h"
 #include "wintab/HostExecutable_Win32.h"
 #include "wintab/PostRequests.h"
 
+#include <new>
+
 namespace {
 
-NibwireLibrary library;
+// The library's state, made at static initialisation and destroyed with the other statics at
+// unload, unless a pipe thread that did not stop in time may still use it: the module then stays
+// loaded, and so does this.
+class LibraryStorage
+{
+public:
+    LibraryStorage() { new (&bytes) NibwireLibrary; }
+    ~LibraryStorage()
+    {
+        if (!library().usedAfterUnload())
+            library().~NibwireLibrary();
+    }
+    LibraryStorage(const LibraryStorage &) = delete;
+    LibraryStorage &operator=(const LibraryStorage &) = delete;
+
+    NibwireLibrary &library() { return *std::launder(reinterpret_cast<NibwireLibrary *>(&bytes)); }
+
+private:
+    alignas(NibwireLibrary) unsigned char bytes[sizeof(NibwireLibrary)];
+};
+
+LibraryStorage storage;
 
 VirtualScreen virtualScreen()
 {
@@ -22,7 +46,7 @@ VirtualScreen virtualScreen()
 
 NibwireLibrary &NibwireLibrary::instance()
 {
-    return library;
+    return storage.library();
 }
 
 NibwireLibrary::NibwireLibrary()
@@ -47,7 +71,7 @@ void NibwireLibrary::detach(bool processEnding)
     if (processEnding)
         client.abandon();
     else
-        client.stopForUnload();
+        pipeThreadsOutlived = !client.stopForUnload();
 }
 
 void NibwireLibrary::removeProcessContexts(bool processEnding)
@@ -68,8 +92,12 @@ UINT NibwireLibrary::info(UINT category, UINT index, void *output, WintabInfo::T
 {
     startClientOnce();
     const LOGCONTEXTA context = defaultContext();
+    LOGCONTEXTW wideContext{};
+    if (text == WintabInfo::Text::Wide)
+        wideContext = AnsiText::widened(context, AnsiText::threadCodePage());
     WintabInfo::Sources sources;
     sources.defaultContext = &context;
+    sources.wideDefaultContext = &wideContext;
     sources.openContexts = std::uint32_t(contexts.size());
     return WintabInfo::answer(category, index, output, text, sources);
 }

@@ -35,6 +35,9 @@ public:
     // DllMain, under the loader lock: removes this process's contexts and stops the pipe client.
     // When the process is ending its other threads are gone already: nothing waits for them.
     void detach(bool processEnding);
+    // A pipe thread did not stop at unload and may still use this object: it must outlive the
+    // unload, as the library's code does.
+    bool usedAfterUnload() const { return pipeThreadsOutlived; }
 
     // WTInfoA / WTInfoW; the first call starts the pipe client.
     UINT info(UINT category, UINT index, void *output, WintabInfo::Text text);
@@ -57,6 +60,7 @@ private:
     WintabSharedSection section;
     IPCClient client;
     std::atomic<bool> clientStarted{false};
+    bool pipeThreadsOutlived = false;
     ContextMap contexts;
     std::mutex hostMutex;
     bool hostKnown = false;

@@ -24,6 +24,9 @@ constexpr std::uint32_t kChangedFields = 0x580;
 constexpr std::uint32_t kStatusTouching = 4;
 constexpr std::uint32_t kButton1Down = 0x20001;
 constexpr std::uint32_t kButton1Up = 0x10001;
+constexpr std::uint32_t kTipButton = 0x1;
+constexpr std::uint32_t kLowerBarrelButton = 0x2;
+constexpr std::uint32_t kUpperBarrelButton = 0x4;
 
 // Truncates toward zero, adds the origin, and keeps the result inside 32 bits.
 std::int32_t placed(double scaled, std::int32_t origin)
@@ -44,19 +47,22 @@ std::int32_t placed(double scaled, std::int32_t origin)
 std::uint32_t buttonsOf(const QueuedPacket &previous, const QueuedPacket &current, WTPKT packetMode)
 {
     if (packetMode & PK_BUTTONS) {
-        const std::uint32_t before = previous.buttonsAndState & 0xFFFF;
-        const std::uint32_t now = current.buttonsAndState & 0xFFFF;
-        if (before == kStateInProximity && now == kStateTipDown)
+        const std::uint32_t before = previous.buttonsAndState & QueuedPen::kStateMask;
+        const std::uint32_t now = current.buttonsAndState & QueuedPen::kStateMask;
+        if (before == QueuedPen::kInProximity && now == QueuedPen::kTipDown)
             return kButton1Down;
-        if (before == kStateTipDown && now == kStateInProximity)
+        if (before == QueuedPen::kTipDown && now == QueuedPen::kInProximity)
             return kButton1Up;
         return 0;
     }
-    if (current.buttonsAndState & 0x40000)
-        return 4;
-    if (current.buttonsAndState & 0x20000)
-        return 2;
-    return current.buttonsAndState & 1;
+    // A bit per pressed button, as clients read the word: the tip down (the low bit of the
+    // state) stays set while a barrel button is held.
+    std::uint32_t pressed = current.buttonsAndState & kTipButton;
+    if (current.buttonsAndState & QueuedPen::kLowerBarrelBit)
+        pressed |= kLowerBarrelButton;
+    if (current.buttonsAndState & QueuedPen::kUpperBarrelBit)
+        pressed |= kUpperBarrelButton;
+    return pressed;
 }
 
 } // namespace
@@ -116,7 +122,7 @@ void format(const Source &source, void *output)
     if (data & PK_SERIAL_NUMBER)
         put32(packet.serial);
     if (data & PK_CURSOR)
-        put32((packet.buttonsAndState & kEraserBit) ? 2 : 1);
+        put32((packet.buttonsAndState & QueuedPen::kEraserBit) ? 2 : 1);
     if (data & PK_BUTTONS)
         put32(buttonsOf(*source.previous, packet, context.lcPktMode));
     if (data & PK_X)

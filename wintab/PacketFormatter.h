@@ -12,10 +12,6 @@ using QueuedPacket = PacketQueueEntry;
 
 namespace PacketFormatter {
 
-constexpr std::uint32_t kStateInProximity = 0xA0;
-constexpr std::uint32_t kStateTipDown = 0xA1;
-constexpr std::uint32_t kEraserBit = 0x80000;
-
 // Bytes of one packet for this lcPktData; 0 when it selects nothing.
 std::size_t packetSize(WTPKT packetData);
 

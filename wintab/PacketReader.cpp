@@ -1,6 +1,5 @@
 #include "wintab/PacketReader.h"
 
-#include "wintab/ContextRecords.h"
 #include "wintab/PacketFormatter.h"
 
 namespace PacketReader {
@@ -11,7 +10,7 @@ namespace {
 void formatPackets(const PacketQueue &queue, const ContextSlot &slot, std::uint32_t tickCount,
                    std::uint32_t first, std::uint32_t count, void *buffer)
 {
-    const LOGCONTEXTA context = ContextRecords::fromShared(slot.context);
+    const LOGCONTEXTA &context = slot.context;
     const std::size_t size = PacketFormatter::packetSize(context.lcPktData);
     auto *out = static_cast<unsigned char *>(buffer);
     for (std::uint32_t n = 0; n < count; ++n) {

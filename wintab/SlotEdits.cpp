@@ -1,7 +1,5 @@
 #include "wintab/SlotEdits.h"
 
-#include "wintab/ContextRecords.h"
-
 #include <cstring>
 
 namespace SlotEdits {
@@ -22,7 +20,7 @@ void open(ContextSlot &slot, PacketQueue *queue, const Opening &opening)
     slot.window = opening.window;
     slot.hostMatch = opening.host.matched ? 1 : 0;
     slot.matchedCode = opening.host.code;
-    slot.context = ContextRecords::toShared(opening.context);
+    slot.context = opening.context;
     slot.setHostCode(opening.host.hostCode);
     if (queue) {
         queue->readIndex = 0;
@@ -50,13 +48,13 @@ std::uint32_t overlap(ContextSlot &slot, bool toTop)
 
 LOGCONTEXTA context(const ContextSlot &slot)
 {
-    return ContextRecords::fromShared(slot.context);
+    return slot.context;
 }
 
 void setContext(ContextSlot &slot, const LOGCONTEXTA &context)
 {
     const ApplicationCode hostCode = slot.hostCode();
-    slot.context = ContextRecords::toShared(context);
+    slot.context = context;
     slot.setHostCode(hostCode);
 }
 

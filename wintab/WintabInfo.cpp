@@ -123,7 +123,8 @@ std::uint32_t statusItem(std::uint32_t index, void *output, const Sources &sourc
     }
 }
 
-std::uint32_t contextItem(std::uint32_t index, void *output, Text text, const LOGCONTEXTA &context)
+std::uint32_t contextItem(std::uint32_t index, void *output, Text text, const LOGCONTEXTA &context,
+                          const LOGCONTEXTW &wide)
 {
     if (index == 0) {
         if (text == Text::Narrow) {
@@ -131,20 +132,16 @@ std::uint32_t contextItem(std::uint32_t index, void *output, Text text, const LO
                 writeBytes(output, &context, sizeof context);
             return sizeof(LOGCONTEXTA);
         }
-        if (output) {
-            const LOGCONTEXTW wide = widen(context);
+        if (output)
             writeBytes(output, &wide, sizeof wide);
-        }
         return sizeof(LOGCONTEXTW);
     }
     if (index == CTX_NAME) {
         if (output) {
-            if (text == Text::Narrow) {
+            if (text == Text::Narrow)
                 writeBytes(output, context.lcName, kNameBytesNarrow);
-            } else {
-                const LOGCONTEXTW wide = widen(context);
+            else
                 writeBytes(output, wide.lcName, kNameBytesWide);
-            }
         }
         return nameBytes(text);
     }
@@ -297,22 +294,16 @@ std::uint32_t cursorItem(std::uint32_t cursor, std::uint32_t index, void *output
 
 } // namespace
 
-LOGCONTEXTW widen(const LOGCONTEXTA &context)
-{
-    LOGCONTEXTW wide;
-    std::memset(&wide, 0, sizeof wide);
-    for (std::size_t i = 0; i < LCNAMELEN && context.lcName[i] != '\0'; ++i)
-        wide.lcName[i] = char16_t(static_cast<unsigned char>(context.lcName[i]));
-    std::memcpy(&wide.lcOptions, &context.lcOptions, kLogContextFieldsSize);
-    return wide;
-}
-
 std::uint32_t answer(std::uint32_t category, std::uint32_t index, void *output, Text text,
                      const Sources &sources)
 {
     LOGCONTEXTA noContext;
     std::memset(&noContext, 0, sizeof noContext);
+    LOGCONTEXTW noWideContext;
+    std::memset(&noWideContext, 0, sizeof noWideContext);
     const LOGCONTEXTA &context = sources.defaultContext ? *sources.defaultContext : noContext;
+    const LOGCONTEXTW &wide
+            = sources.wideDefaultContext ? *sources.wideDefaultContext : noWideContext;
     switch (category) {
     case 0:
         return 2048;
@@ -320,9 +311,12 @@ std::uint32_t answer(std::uint32_t category, std::uint32_t index, void *output, 
         return interfaceItem(index, output, text);
     case WTI_STATUS:
         return statusItem(index, output, sources);
+    // The default contexts of device 0 (the only device) are the library's default contexts.
     case WTI_DEFCONTEXT:
     case WTI_DEFSYSCTX:
-        return contextItem(index, output, text, context);
+    case WTI_DDCTXS:
+    case WTI_DSCTXS:
+        return contextItem(index, output, text, context, wide);
     case WTI_DEVICES:
         return deviceItem(index, output, text, context);
     case WTI_CURSORS:

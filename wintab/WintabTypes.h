@@ -1,6 +1,10 @@
 #pragma once
 // Wintab 1.1 declarations for Nibwire, with fixed-width types so that the records have the same
-// layout in the 64-bit DLL and in native builds (where long is 64 bits wide).
+// layout in the 64-bit DLL and in native builds (where long is 64 bits wide). The narrow context
+// record, the packet and option bits and the messages that QZTablet asks for are those of the
+// records shared with QZTablet.
+#include "ipc/WintabBridgeRecords.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -130,30 +134,7 @@ constexpr std::uint32_t CSR_CAPABILITIES = 19;
 constexpr std::uint32_t CSR_TYPE = 20;
 constexpr std::uint32_t CSR_MAX = 20;
 
-// Packet data bits
-constexpr WTPKT PK_CONTEXT = 0x0001;
-constexpr WTPKT PK_STATUS = 0x0002;
-constexpr WTPKT PK_TIME = 0x0004;
-constexpr WTPKT PK_CHANGED = 0x0008;
-constexpr WTPKT PK_SERIAL_NUMBER = 0x0010;
-constexpr WTPKT PK_CURSOR = 0x0020;
-constexpr WTPKT PK_BUTTONS = 0x0040;
-constexpr WTPKT PK_X = 0x0080;
-constexpr WTPKT PK_Y = 0x0100;
-constexpr WTPKT PK_Z = 0x0200;
-constexpr WTPKT PK_NORMAL_PRESSURE = 0x0400;
-constexpr WTPKT PK_TANGENT_PRESSURE = 0x0800;
-constexpr WTPKT PK_ORIENTATION = 0x1000;
-constexpr WTPKT PK_ROTATION = 0x2000;
-
-// Context options, status and locks
-constexpr std::uint32_t CXO_SYSTEM = 0x0001;
-constexpr std::uint32_t CXO_PEN = 0x0002;
-constexpr std::uint32_t CXO_MESSAGES = 0x0004;
-constexpr std::uint32_t CXO_CSRMESSAGES = 0x0008;
-constexpr std::uint32_t CXO_MGNINSIDE = 0x4000;
-constexpr std::uint32_t CXO_MARGIN = 0x8000;
-
+// Context status and locks
 constexpr std::uint32_t CXS_DISABLED = 0x0001;
 constexpr std::uint32_t CXS_OBSCURED = 0x0002;
 constexpr std::uint32_t CXS_ONTOP = 0x0004;
@@ -188,16 +169,16 @@ constexpr std::uint32_t HWC_PHYSID_CURSORS = 0x0008;
 // Messages
 constexpr std::uint32_t WT_DEFBASE = 0x7FF0;
 constexpr std::uint32_t WT_MAXOFFSET = 0xF;
-constexpr std::uint32_t WT_PACKET = WT_DEFBASE + 0;
 constexpr std::uint32_t WT_CTXOPEN = WT_DEFBASE + 1;
 constexpr std::uint32_t WT_CTXCLOSE = WT_DEFBASE + 2;
 constexpr std::uint32_t WT_CTXUPDATE = WT_DEFBASE + 3;
 constexpr std::uint32_t WT_CTXOVERLAP = WT_DEFBASE + 4;
-constexpr std::uint32_t WT_PROXIMITY = WT_DEFBASE + 5;
 constexpr std::uint32_t WT_INFOCHANGE = WT_DEFBASE + 6;
-constexpr std::uint32_t WT_CSRCHANGE = WT_DEFBASE + 7;
 constexpr std::uint32_t WT_PACKETEXT = WT_DEFBASE + 8;
 constexpr std::uint32_t WT_MAX = WT_DEFBASE + WT_MAXOFFSET;
+// The three that QZTablet asks for come with the shared records.
+static_assert(WT_PACKET == WT_DEFBASE + 0 && WT_PROXIMITY == WT_DEFBASE + 5
+              && WT_CSRCHANGE == WT_DEFBASE + 7);
 
 constexpr std::size_t LCNAMELEN = 40;
 
@@ -220,53 +201,45 @@ struct ROTATION {
     std::int32_t roYaw;
 };
 
-// The part of a context record after its name; identical in the narrow and wide records.
-#define NIBWIRE_LOGCONTEXT_FIELDS      \
-    std::uint32_t lcOptions;           \
-    std::uint32_t lcStatus;            \
-    std::uint32_t lcLocks;             \
-    std::uint32_t lcMsgBase;           \
-    std::uint32_t lcDevice;            \
-    std::uint32_t lcPktRate;           \
-    WTPKT lcPktData;                   \
-    WTPKT lcPktMode;                   \
-    WTPKT lcMoveMask;                  \
-    std::uint32_t lcBtnDnMask;         \
-    std::uint32_t lcBtnUpMask;         \
-    std::int32_t lcInOrgX;             \
-    std::int32_t lcInOrgY;             \
-    std::int32_t lcInOrgZ;             \
-    std::int32_t lcInExtX;             \
-    std::int32_t lcInExtY;             \
-    std::int32_t lcInExtZ;             \
-    std::int32_t lcOutOrgX;            \
-    std::int32_t lcOutOrgY;            \
-    std::int32_t lcOutOrgZ;            \
-    std::int32_t lcOutExtX;            \
-    std::int32_t lcOutExtY;            \
-    std::int32_t lcOutExtZ;            \
-    FIX32 lcSensX;                     \
-    FIX32 lcSensY;                     \
-    FIX32 lcSensZ;                     \
-    std::int32_t lcSysMode;            \
-    std::int32_t lcSysOrgX;            \
-    std::int32_t lcSysOrgY;            \
-    std::int32_t lcSysExtX;            \
-    std::int32_t lcSysExtY;            \
-    FIX32 lcSysSensX;                  \
-    FIX32 lcSysSensY;
+using LOGCONTEXTA = SharedContextRecord;
 
-struct LOGCONTEXTA {
-    char lcName[LCNAMELEN];
-    NIBWIRE_LOGCONTEXT_FIELDS
-};
-
+// The wide record: the same fields after a name of 40 UTF-16 characters.
 struct LOGCONTEXTW {
     char16_t lcName[LCNAMELEN];
-    NIBWIRE_LOGCONTEXT_FIELDS
+    std::uint32_t lcOptions;
+    std::uint32_t lcStatus;
+    std::uint32_t lcLocks;
+    std::uint32_t lcMsgBase;
+    std::uint32_t lcDevice;
+    std::uint32_t lcPktRate;
+    WTPKT lcPktData;
+    WTPKT lcPktMode;
+    WTPKT lcMoveMask;
+    std::uint32_t lcBtnDnMask;
+    std::uint32_t lcBtnUpMask;
+    std::int32_t lcInOrgX;
+    std::int32_t lcInOrgY;
+    std::int32_t lcInOrgZ;
+    std::int32_t lcInExtX;
+    std::int32_t lcInExtY;
+    std::int32_t lcInExtZ;
+    std::int32_t lcOutOrgX;
+    std::int32_t lcOutOrgY;
+    std::int32_t lcOutOrgZ;
+    std::int32_t lcOutExtX;
+    std::int32_t lcOutExtY;
+    std::int32_t lcOutExtZ;
+    FIX32 lcSensX;
+    FIX32 lcSensY;
+    FIX32 lcSensZ;
+    std::int32_t lcSysMode;
+    std::int32_t lcSysOrgX;
+    std::int32_t lcSysOrgY;
+    std::int32_t lcSysExtX;
+    std::int32_t lcSysExtY;
+    FIX32 lcSysSensX;
+    FIX32 lcSysSensY;
 };
-
-#undef NIBWIRE_LOGCONTEXT_FIELDS
 
 // Bytes of a context record that follow its name.
 constexpr std::size_t kLogContextFieldsSize = 132;
@@ -298,7 +271,12 @@ static_assert(offsetof(LOGCONTEXTA, lcSysOrgX) == 148);
 static_assert(offsetof(LOGCONTEXTA, lcSysExtX) == 156);
 static_assert(offsetof(LOGCONTEXTA, lcSysSensX) == 164);
 static_assert(offsetof(LOGCONTEXTA, lcSysSensY) == 168);
+static_assert(sizeof(LOGCONTEXTA::lcName) == LCNAMELEN);
 static_assert(offsetof(LOGCONTEXTW, lcOptions) == 80);
+static_assert(offsetof(LOGCONTEXTW, lcPktData) == offsetof(LOGCONTEXTA, lcPktData) + 40);
+static_assert(offsetof(LOGCONTEXTW, lcInExtX) == offsetof(LOGCONTEXTA, lcInExtX) + 40);
+static_assert(offsetof(LOGCONTEXTW, lcOutExtZ) == offsetof(LOGCONTEXTA, lcOutExtZ) + 40);
+static_assert(offsetof(LOGCONTEXTW, lcSysMode) == offsetof(LOGCONTEXTA, lcSysMode) + 40);
 static_assert(offsetof(LOGCONTEXTW, lcSysSensY) == 208);
 static_assert(sizeof(LOGCONTEXTA) - offsetof(LOGCONTEXTA, lcOptions) == kLogContextFieldsSize);
 static_assert(sizeof(LOGCONTEXTW) - offsetof(LOGCONTEXTW, lcOptions) == kLogContextFieldsSize);

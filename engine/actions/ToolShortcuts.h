@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/apps/ThirdPartyProfiles.h"
-#include "ipc/WintabBridgeRecords.h"
+#include "ipc/ApplicationCode.h"
 
 #include <QString>
 

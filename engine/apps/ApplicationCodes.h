@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/apps/ProcessEntry.h"
-#include "ipc/WintabBridgeRecords.h"
+#include "ipc/ApplicationCode.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ipc/WintabBridgeRecords.h"
+#include "ipc/ApplicationCode.h"
 
 #include <QString>
 

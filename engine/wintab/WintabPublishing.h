@@ -11,21 +11,20 @@
 // calls (clock, process ids, mutex, pipe) stay with the Wintab driver.
 namespace WintabPublishing {
 
-// Message numbers of post requests: the Wintab defaults, whatever message base a context asked
-// for.
-constexpr std::uint32_t kPacketMessage = 0x7FF0;
-constexpr std::uint32_t kProximityMessage = 0x7FF5;
-constexpr std::uint32_t kCursorChangeMessage = 0x7FF7;
+// The values of the shared records that publishing reads and writes.
+constexpr std::uint32_t kPacketMessage = WT_PACKET;
+constexpr std::uint32_t kProximityMessage = WT_PROXIMITY;
+constexpr std::uint32_t kCursorChangeMessage = WT_CSRCHANGE;
 
-constexpr std::uint32_t kOptionMessages = 0x4;       // CXO_MESSAGES
-constexpr std::uint32_t kOptionCursorMessages = 0x8; // CXO_CSRMESSAGES
-constexpr std::uint32_t kPacketModeButtonsRelative = 0x40;
-constexpr std::uint32_t kMoveMaskCursor = 0x20;
-constexpr std::uint32_t kEraserBit = 0x80000;
+constexpr std::uint32_t kOptionMessages = CXO_MESSAGES;
+constexpr std::uint32_t kOptionCursorMessages = CXO_CSRMESSAGES;
+constexpr std::uint32_t kPacketModeButtonsRelative = PK_BUTTONS;
+constexpr std::uint32_t kMoveMaskCursor = PK_CURSOR;
+constexpr std::uint32_t kEraserBit = QueuedPen::kEraserBit;
 
-constexpr std::uint16_t kStateOutOfProximity = 0xC0;
-constexpr std::uint32_t kLeavingProximity = 0x10000;
-constexpr std::uint32_t kEnteringProximity = 0x10001;
+constexpr std::uint16_t kStateOutOfProximity = QueuedPen::kOutOfProximity;
+constexpr std::uint32_t kLeavingProximity = ProximityRequest::kLeaving;
+constexpr std::uint32_t kEnteringProximity = ProximityRequest::kEntering;
 
 // Applications with a rule of their own.
 constexpr ApplicationCode kForegroundOnlyCode = 1;

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -84,6 +85,64 @@ std::string uniquePipePrefix()
     return "\\\\.\\pipe\\qz-unload-test-" + std::to_string(GetCurrentProcessId());
 }
 
+std::wstring besideThisProgram(const wchar_t *file)
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + file;
+}
+
+HMODULE moduleAt(const void *address)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                               | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<LPCWSTR>(address), &module);
+    return module;
+}
+
+// The thread's last step, in place of SetEvent: notes where it returns to.
+void *leaveReturnAddress = nullptr;
+
+BOOL WINAPI noteReturnAndSignal(HANDLE event)
+{
+    leaveReturnAddress = __builtin_return_address(0);
+    return SetEvent(event);
+}
+
+// A reader held in the data callback of IpcClientHost.dll's client.
+struct ReaderHold
+{
+    HANDLE entered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ~ReaderHold()
+    {
+        CloseHandle(entered);
+        CloseHandle(release);
+    }
+};
+
+void holdReader(void *context)
+{
+    auto *hold = static_cast<ReaderHold *>(context);
+    SetEvent(hold->entered);
+    WaitForSingleObject(hold->release, 30000);
+}
+
+using StartHostClient = BOOL (*)(const char *, void (*)(void *), void *);
+
+// A thread that runs unmapped code fails the test at once, instead of waiting for a debugger.
+LONG WINAPI failOnCrash(EXCEPTION_POINTERS *exception)
+{
+    std::fprintf(stderr, "a thread crashed at %p\n",
+                 exception->ExceptionRecord->ExceptionAddress);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
     std::atomic<bool> running{false};
@@ -147,6 +206,58 @@ TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
     // The thread still has its state and ends on its own.
     SetEvent(release);
     std::this_thread::sleep_for(100ms);
+}
+
+TEST(UnloadSafeThread, theLastStepReturnsStraightToTheSystemNotIntoThisModule)
+{
+    leaveReturnAddress = nullptr;
+    UnloadSafeThread thread;
+    ASSERT_TRUE(thread.start([] {}, &noteReturnAndSignal));
+    thread.join();
+    ASSERT_NE(leaveReturnAddress, nullptr);
+    const HMODULE threadCode = moduleAt(reinterpret_cast<const void *>(&noteReturnAndSignal));
+    ASSERT_NE(threadCode, nullptr);
+    // A call in place of the jump would return into the thread's start routine, in this module,
+    // which an unload may have unmapped by then.
+    EXPECT_NE(moduleAt(leaveReturnAddress), threadCode);
+}
+
+TEST(IPCClientUnload, aReaderThatOutlivesTheUnloadKeepsTheLibraryLoadedAndEndsSafely)
+{
+    const std::string prefix = uniquePipePrefix();
+    std::atomic<unsigned> accepted{0};
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, [&accepted](std::shared_ptr<InterprocessCommunication>,
+                                                  unsigned, int event) {
+        if (event == 1)
+            ++accepted;
+    }));
+    const int before = threadsOfThisProcess();
+    const HMODULE library = LoadLibraryW(besideThisProgram(L"IpcClientHost.dll").c_str());
+    ASSERT_NE(library, nullptr);
+    const auto startClient = reinterpret_cast<StartHostClient>(
+            reinterpret_cast<void *>(GetProcAddress(library, "hostStartClient")));
+    ASSERT_NE(startClient, nullptr);
+    ReaderHold hold;
+    ASSERT_TRUE(startClient(prefix.c_str(), &holdReader, &hold));
+    for (int wait = 0; wait < 500 && accepted.load() == 0; ++wait)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_EQ(server.send({1, WT_PACKET, 0, 0, 0}), 1u);
+    ASSERT_EQ(WaitForSingleObject(hold.entered, 10000), WAIT_OBJECT_0);
+
+    // The reader stays in the callback past the unload's bound.
+    const auto start = std::chrono::steady_clock::now();
+    FreeLibrary(library);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    EXPECT_EQ(GetModuleHandleW(L"IpcClientHost.dll"), library)
+            << "the library's code stays while its reader may run it";
+
+    // Back in the library's code, the reader sees the stop and ends.
+    const LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = SetUnhandledExceptionFilter(&failOnCrash);
+    SetEvent(hold.release);
+    EXPECT_EQ(threadsSettledAt(before), before);
+    SetUnhandledExceptionFilter(previousFilter);
+    server.stop();
 }
 
 TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAfterIt)

@@ -19,16 +19,6 @@ LOGCONTEXTA sample()
     return context;
 }
 
-TEST(ContextRecords, TheSharedRecordHoldsTheSameBytes)
-{
-    const LOGCONTEXTA context = sample();
-    const SharedContextRecord shared = ContextRecords::toShared(context);
-    EXPECT_EQ(std::memcmp(&shared, &context, sizeof context), 0);
-    EXPECT_EQ(shared.lcOutExtY, -1080);
-    const LOGCONTEXTA back = ContextRecords::fromShared(shared);
-    EXPECT_EQ(std::memcmp(&back, &context, sizeof context), 0);
-}
-
 TEST(ContextRecords, WideningPlacesTheNameAndCopiesEveryFieldAfterIt)
 {
     const LOGCONTEXTA narrow = sample();

@@ -5,6 +5,8 @@
 #include "TestWindow_Win32.h"
 
 #include "ipc/IPCServer_Win32.h"
+#include "ipc/SectionLock_Win32.h"
+#include "ipc/WintabSharedSection_Win32.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -196,6 +198,35 @@ TEST_F(NibwireUnload, UnloadRemovesTheContextsOfThisProcessOnly)
     EXPECT_EQ(bridge.slot(3).handle, 0u);
     EXPECT_EQ(bridge.slot(2).handle, 2u);
     window.pump();
+}
+
+TEST_F(NibwireUnload, AnUnloadWhileAnotherThreadHoldsTheSectionGivesUpTheSlotsPromptly)
+{
+    const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder;
+    Round round;
+    runOrFail(
+            [&] {
+                round = loadUseAndUnload(window.handle(), [&] {
+                    // QZTablet, say, busy in the section for seconds.
+                    holder = std::thread([&] {
+                        WintabSharedSection section(WintabSharedSection::kQzTabletLockTimeout);
+                        SectionLock lock(section);
+                        SetEvent(held);
+                        WaitForSingleObject(release, 5000);
+                    });
+                    WaitForSingleObject(held, 10000);
+                });
+            },
+            60s);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    EXPECT_TRUE(round.opened);
+    EXPECT_LT(round.unload.count(), 1000) << "ms";
+    EXPECT_EQ(bridge.slot(1).handle, 1u) << "the slot is left for a later open to reclaim";
 }
 
 } // namespace

@@ -204,16 +204,22 @@ TEST(PacketFormatter, RelativeButtonsReportOnlyTheTipGoingDownOrUp)
     }
 }
 
-TEST(PacketFormatter, AbsoluteButtonsPreferTheUpperBarrelButton)
+TEST(PacketFormatter, AbsoluteButtonsSetABitPerPressedButton)
 {
     const std::vector<ButtonRow> rows = {
-        {0, 0x400A1, 4},
-        {0, 0x600A0, 4},
-        {0, 0x200A1, 2},
         {0, 0xA1, 1},
+        {0, 0x200A0, 2},
+        {0, 0x400A0, 4},
+        {0, 0x200A1, 3},
+        {0, 0x400A1, 5},
+        {0, 0x600A0, 6},
+        {0, 0x600A1, 7},
         {0, 0xA0, 0},
         {0, 0xC0, 0},
         {0, 0x800A0, 0}, // the eraser bit is no button
+        {0, 0xA00A1, 3},
+        {0x600A0, 0xA1, 1}, // the previous entry plays no part
+        {0x600A1, 0xA0, 0},
     };
     for (const ButtonRow &row : rows) {
         const Bytes packet = formatted(context(PK_BUTTONS), entry(row.previous), entry(row.current));

@@ -1,5 +1,6 @@
 #include "wintab/WintabInfo.h"
 
+#include "wintab/ContextRecords.h"
 #include "wintab/DefaultContext.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,23 @@ LOGCONTEXTA unknownHostDefaultContext()
     return DefaultContext::make(kScreen, host);
 }
 
+constexpr ContextRecords::WideName kWideDefaultName = u"Default Context";
+
+// The default context in both widths, as the library converts it.
+struct DefaultContexts
+{
+    LOGCONTEXTA narrow = unknownHostDefaultContext();
+    LOGCONTEXTW wide = ContextRecords::widened(narrow, kWideDefaultName);
+    WintabInfo::Sources sources(std::uint32_t openContexts = 0) const
+    {
+        WintabInfo::Sources given;
+        given.defaultContext = &narrow;
+        given.wideDefaultContext = &wide;
+        given.openContexts = openContexts;
+        return given;
+    }
+};
+
 struct Item {
     std::uint32_t category;
     std::uint32_t index;
@@ -91,10 +109,8 @@ std::string describe(const Item &item)
 
 void expectItems(const std::vector<Item> &items, std::uint32_t openContexts = 0)
 {
-    const LOGCONTEXTA context = unknownHostDefaultContext();
-    WintabInfo::Sources sources;
-    sources.defaultContext = &context;
-    sources.openContexts = openContexts;
+    const DefaultContexts contexts;
+    const WintabInfo::Sources sources = contexts.sources(openContexts);
     for (const Item &item : items) {
         SCOPED_TRACE(describe(item));
         Bytes buffer(kBufferSize, kUntouched);
@@ -125,7 +141,7 @@ TEST(WintabInfo, CategoryZeroAnswers2048AndWritesNothingForAnyIndex)
 TEST(WintabInfo, UnknownCategoriesAnswerZero)
 {
     std::vector<Item> items;
-    for (std::uint32_t category : {5u, 99u, 101u, 203u, 300u, 400u, 500u})
+    for (std::uint32_t category : {5u, 99u, 101u, 203u, 300u, 401u, 415u, 501u, 600u})
         both(items, category, 0, 0, {}, 0);
     expectItems(items);
 }
@@ -168,7 +184,11 @@ TEST(WintabInfo, StatusCategoryAnswersEveryIndex)
     expectItems(items, 3);
 }
 
-TEST(WintabInfo, DefaultContextFieldsAreAnsweredByIndexInBothCategories)
+// The library's defaults and the default contexts of device 0.
+constexpr std::uint32_t kDefaultContextCategories[] = {WTI_DEFCONTEXT, WTI_DEFSYSCTX, WTI_DDCTXS,
+                                                       WTI_DSCTXS};
+
+TEST(WintabInfo, DefaultContextFieldsAreAnsweredByIndexInEveryDefaultContextCategory)
 {
     const std::vector<std::uint32_t> fields = {
         1,          4,      0,      0x7FF0, 0, 200,    0x15C0, 0,      0x5C0,   7,       7, // options..btnup
@@ -179,7 +199,7 @@ TEST(WintabInfo, DefaultContextFieldsAreAnsweredByIndexInBothCategories)
     };
     ASSERT_EQ(fields.size(), 33u);
     std::vector<Item> items;
-    for (std::uint32_t category : {WTI_DEFCONTEXT, WTI_DEFSYSCTX}) {
+    for (std::uint32_t category : kDefaultContextCategories) {
         items.push_back({category, CTX_NAME, Text::Narrow, 40, padded(narrow("Default Context"), 40), 40});
         items.push_back({category, CTX_NAME, Text::Wide, 80, padded(wide("Default Context"), 80), 80});
         for (std::uint32_t index = CTX_OPTIONS; index <= CTX_SYSSENSY; ++index)
@@ -192,10 +212,10 @@ TEST(WintabInfo, DefaultContextFieldsAreAnsweredByIndexInBothCategories)
 
 TEST(WintabInfo, WholeDefaultContextIs172NarrowOr212WideBytes)
 {
-    const LOGCONTEXTA context = unknownHostDefaultContext();
-    WintabInfo::Sources sources;
-    sources.defaultContext = &context;
-    for (std::uint32_t category : {WTI_DEFCONTEXT, WTI_DEFSYSCTX}) {
+    const DefaultContexts contexts;
+    const WintabInfo::Sources sources = contexts.sources();
+    for (std::uint32_t category : kDefaultContextCategories) {
+        SCOPED_TRACE(category);
         EXPECT_EQ(WintabInfo::answer(category, 0, nullptr, Text::Narrow, sources), 172u);
         EXPECT_EQ(WintabInfo::answer(category, 0, nullptr, Text::Wide, sources), 212u);
 

@@ -1,9 +1,12 @@
 // A small Wintab client for checking the Wintab road from an application's side: it loads the
 // Wintab library, asks for information, opens contexts on a window of its own and prints every
 // proximity change and packet it is sent, one line each, until it has read the packets it was
-// asked for or its time is up.
+// asked for or its time is up. Its contexts start from the record that the information category
+// of --context-category answers at index 0 (default WTI_DEFCONTEXT, 3; 400 is WTI_DDCTXS, the
+// default digitizing context of device 0).
 //
 // Usage: WintabProbe.exe [--library PATH] [--contexts N] [--packets N] [--timeout-ms N] [--narrow]
+//                        [--context-category N]
 // Lines on standard output:
 //   ready pid=P contexts=H,H,...
 //   proximity ctx=H entering=0|1
@@ -58,6 +61,7 @@ struct Options
     int packets = 0;
     DWORD timeoutMs = 30000;
     bool narrow = false;
+    UINT contextCategory = WTI_DEFCONTEXT;
 };
 
 struct Library
@@ -119,6 +123,8 @@ bool parseOptions(int argc, wchar_t **argv, Options &options)
             options.packets = _wtoi(argv[++i]);
         else if (name == L"--timeout-ms" && hasValue)
             options.timeoutMs = DWORD(_wtoi(argv[++i]));
+        else if (name == L"--context-category" && hasValue)
+            options.contextCategory = UINT(_wtoi(argv[++i]));
         else
             return false;
     }
@@ -205,14 +211,14 @@ HWND createProbeWindow()
                            0, 0, 320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
-// Ask for the default context, then make it report in tablet units with y growing downwards,
-// so packets carry the positions the driver published.
+// Ask for a default context, then make it report in tablet units with y growing downwards, so
+// packets carry the positions the driver published.
 template <typename Context>
-bool prepareContext(InfoFunction info, Context &context)
+bool prepareContext(InfoFunction info, UINT category, Context &context)
 {
-    if (info(0, 0, nullptr) == 0 || info(WTI_DEFCONTEXT, 0, nullptr) != sizeof(Context))
+    if (info(0, 0, nullptr) == 0 || info(category, 0, nullptr) != sizeof(Context))
         return false;
-    if (info(WTI_DEFCONTEXT, 0, &context) != sizeof(Context))
+    if (info(category, 0, &context) != sizeof(Context))
         return false;
     context.lcPktData = kPacketData;
     context.lcPktMode = 0;
@@ -228,8 +234,9 @@ bool openContexts(Probe &probe, HWND window, const Options &options)
 {
     LOGCONTEXTA narrow{};
     LOGCONTEXTW wide{};
-    const bool prepared = options.narrow ? prepareContext(probe.library.infoA, narrow)
-                                         : prepareContext(probe.library.infoW, wide);
+    const bool prepared =
+            options.narrow ? prepareContext(probe.library.infoA, options.contextCategory, narrow)
+                           : prepareContext(probe.library.infoW, options.contextCategory, wide);
     if (!prepared)
         return false;
     for (int i = 0; i < options.contexts; ++i) {
@@ -280,7 +287,7 @@ int wmain(int argc, wchar_t **argv)
     Options options;
     if (!parseOptions(argc, argv, options)) {
         say("error usage: WintabProbe.exe [--library PATH] [--contexts 1..16] [--packets N] "
-            "[--timeout-ms N] [--narrow]");
+            "[--timeout-ms N] [--narrow] [--context-category N]");
         return 2;
     }
     Probe probe;

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,12 +40,11 @@ std::vector<WintabPenRecord> stroke()
     return records;
 }
 
-// The buttons field of an absolute-buttons context: the barrel button, else the tip.
+// The buttons field of an absolute-buttons context: a bit per pressed button, the tip's and the
+// barrel button's together.
 std::uint32_t expectedButtons(const WintabPenRecord &record)
 {
-    if (record.buttons == 2)
-        return 2;
-    return record.state & 1;
+    return std::uint32_t(record.state & 1) | record.buttons;
 }
 
 bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds patience)
@@ -58,7 +58,21 @@ bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds
     return true;
 }
 
-class WintabEndToEnd : public testing::TestWithParam<bool>
+// How the probe makes its context: the text width of its calls and the information category
+// whose record it starts from.
+struct ClientForm
+{
+    bool narrow;
+    unsigned contextCategory;
+    const char *name;
+};
+
+void PrintTo(const ClientForm &form, std::ostream *out)
+{
+    *out << form.name;
+}
+
+class WintabEndToEnd : public testing::TestWithParam<ClientForm>
 {
 protected:
     void SetUp() override
@@ -77,9 +91,11 @@ protected:
 
 TEST_P(WintabEndToEnd, AClientWindowReceivesProximityAndReadsEveryPacketItWasSent)
 {
-    const bool narrow = GetParam();
+    const ClientForm form = GetParam();
     const std::wstring arguments = L"--packets " + std::to_wstring(kStrokeLength)
-                                   + L" --timeout-ms 60000" + (narrow ? L" --narrow" : L"");
+                                   + L" --timeout-ms 60000 --context-category "
+                                   + std::to_wstring(form.contextCategory)
+                                   + (form.narrow ? L" --narrow" : L"");
     ASSERT_TRUE(probe.start(arguments));
     const std::string ready = probe.waitForKind("ready", 60s);
     ASSERT_FALSE(ready.empty()) << "the probe never opened a context; it printed:\n"
@@ -131,7 +147,12 @@ TEST_P(WintabEndToEnd, AClientWindowReceivesProximityAndReadsEveryPacketItWasSen
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WideAndNarrow, WintabEndToEnd, testing::Values(false, true),
-                         [](const testing::TestParamInfo<bool> &info) {
-                             return std::string(info.param ? "WTOpenA" : "WTOpenW");
+// 3 is WTI_DEFCONTEXT; 400 is WTI_DDCTXS, the default digitizing context of device 0, from which
+// clients written for Wintab 1.4 start.
+INSTANTIATE_TEST_SUITE_P(WideAndNarrow, WintabEndToEnd,
+                         testing::Values(ClientForm{false, 3, "WTOpenW"},
+                                         ClientForm{true, 3, "WTOpenA"},
+                                         ClientForm{false, 400, "WTOpenWFromDigitizingContext"}),
+                         [](const testing::TestParamInfo<ClientForm> &info) {
+                             return std::string(info.param.name);
                          });
