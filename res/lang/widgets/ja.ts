@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name>VMenuItem</name>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>VRichButton</name>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Custom description content</source>
+        <translation>カスタム説明</translation>
+    </message>
+</context>
+<context>
+    <name>VRichItem</name>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>アイコン</translation>
+    </message>
+</context>
+<context>
+    <name>VRichList</name>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+</context>
+<context>
+    <name>VUnitEdit</name>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+</TS>
