@@ -18,6 +18,9 @@ std::uint32_t modifierOf(const QString &upperPart)
         return KeyboardEvent::Win;
     if (upperPart == QLatin1String("ALT"))
         return KeyboardEvent::Alt;
+    // Windows reads the AltGr key as Ctrl+Alt, which is what a keyboard report can carry.
+    if (upperPart == QLatin1String("ALTGR"))
+        return KeyboardEvent::Ctrl | KeyboardEvent::Alt;
     return 0;
 }
 

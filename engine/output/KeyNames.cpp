@@ -46,8 +46,10 @@ constexpr int KeypadMinus = 0x56;
 constexpr int KeypadPlus = 0x57;
 constexpr int KeypadEnter = 0x58;
 constexpr int Keypad1 = 0x59;
+constexpr int Keypad5 = 0x5D;
 constexpr int Keypad0 = 0x62;
 constexpr int KeypadDecimal = 0x63;
+constexpr int Application = 0x65;
 } // namespace usage
 
 // Windows virtual-key codes.
@@ -121,6 +123,9 @@ struct NamedKey
 };
 
 // "RETURE" is how the key-capture edit spells Return, so stored shortcuts carry it.
+// Windows reports Clear for keypad 5 while Num Lock is off, so that key types it again; the
+// usage named "Num Lock and Clear" would toggle Num Lock instead. "MENU" is the application
+// (context menu) key.
 constexpr NamedKey namedKeys[] = {
     {"ESC", usage::Escape, vk::Escape},
     {"TAB", usage::Tab, vk::Tab},
@@ -134,7 +139,7 @@ constexpr NamedKey namedKeys[] = {
     {"DEL", usage::Delete, vk::Delete},
     {"PAUSE", usage::Pause, vk::Pause},
     {"PRINT", usage::PrintScreen, vk::Print},
-    {"CLEAR", usage::KeypadNumLockAndClear, vk::Clear},
+    {"CLEAR", usage::Keypad5, vk::Clear},
     {"HOME", usage::Home, vk::Home},
     {"END", usage::End, vk::End},
     {"LEFT", usage::LeftArrow, vk::Left},
@@ -151,7 +156,7 @@ constexpr NamedKey namedKeys[] = {
     {"CAPS", usage::CapsLock, vk::Capital},
     {"NUM", usage::KeypadNumLockAndClear, vk::NumLock},
     {"SCROLL", usage::ScrollLock, vk::Scroll},
-    {"MENU", Absent, vk::RButton},
+    {"MENU", usage::Application, vk::RButton},
     {"SPACE", usage::Space, vk::Space},
     {"NUM_ADD", usage::KeypadPlus, vk::Add},
     {"NUM(PLUS)", usage::KeypadPlus, vk::Add},

@@ -69,7 +69,8 @@ TEST(ShortcutText, StepsReadModifiersAndKeyNamesTrimmedAndInUpperCase)
         {QStringLiteral("BrowserBack"), press(0)},
         {QStringLiteral("Ctrl+BrowserBack"), press(Ctrl)},
         {QStringLiteral("BrowserBack+A"), press(0, NoKey, 0x04)},
-        {QStringLiteral("AltGr+A"), press(0, NoKey, 0x04)},
+        {QStringLiteral("AltGr+A"), press(Ctrl | Alt, 0x04)},
+        {QStringLiteral("AltGr"), press(Ctrl | Alt)},
         {QStringLiteral("Shift+/"), press(Shift, 0x38)},
         {QStringLiteral(" "), press(0)},
     };
