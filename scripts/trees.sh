@@ -37,8 +37,10 @@ build_tree() {
     cmake -S "$root" -B "$dir" -G Ninja $args $(launcher_args) >"$dir.configure.log" 2>&1 ||
       { mkdir -p "$dir"; cat "$dir.configure.log" >&2; return 1; }
   fi
-  cmake --build "$dir" -j "$(nproc)" -- -k 0 | grep -v '^\[' || true
-  return "${PIPESTATUS[0]}"
+  # The build's own status, whatever the filter of its progress lines finds.
+  cmake --build "$dir" -j "$(nproc)" -- -k 0 | grep -v '^\['
+  local status=("${PIPESTATUS[@]}")
+  return "${status[0]}"
 }
 
 # Prints "NAME SECONDS" timing lines; usage: timed NAME COMMAND...
