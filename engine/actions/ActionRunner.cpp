@@ -16,8 +16,12 @@
 #include "engine/pen/CursorNormalization.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 namespace {
+
+// One line per action run, off unless the logging rules turn "qz.actions.info" on.
+Q_LOGGING_CATEGORY(actionLog, "qz.actions", QtWarningMsg)
 
 constexpr std::uint16_t kPenButtonCount = 2;
 
@@ -154,6 +158,8 @@ bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const 
 {
     if (!action)
         return false;
+    qCInfo(actionLog).nospace().noquote() << action->typeName << " action \"" << action->tip << "\" ("
+                                          << action->displayText() << ") " << (pressed ? "pressed" : "released");
     if (pressed)
         showActionTip(*action, configure);
     switch (action->type) {
