@@ -1,12 +1,137 @@
-// QZTablet's entry. The settings window, the tray icon and the engine are not built yet: the
-// program only brings up Qt with the value classes of the data model registered, and ends.
+// QZTablet's entry: one primary instance per user runs the engine, the settings window and
+// the tray icon; a later start wakes the primary's window and ends.
+#include "app/DataFolders.h"
+#include "app/InstanceSystem_Win32.h"
+#include "app/MainWindow.h"
+#include "app/SingleApplication.h"
+#include "app/StandardOutput_Win32.h"
+#include "app/WindowCentring.h"
+#include "config/AppProfile.h"
+#include "config/AppProfileStore.h"
+#include "config/CrashDumpHandler_Win32.h"
+#include "config/DataFolders.h"
+#include "config/ModelTables.h"
 #include "config/PacketMetaTypes.h"
+#include "config/TabletLanguage.h"
+#include "engine/core/WindowsEnginePlatform_Win32.h"
+#include "ui/widgets/WindowHelpers.h"
 
-#include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+const QByteArray kWakeMessage = QByteArrayLiteral("Zelvo Tablet Driver");
+constexpr int kWakeTimeoutMilliseconds = 100;
+
+void printAndExit(const QString &text, FILE *stream, int exitCode)
+{
+    std::fputs(qPrintable(text), stream);
+    std::fflush(stream);
+    std::exit(exitCode);
+}
+
+// The toolkit shows help, version and errors in a message box unless the program runs in a
+// console or with redirected output; a program that Wine starts from a shell has the shell's
+// output without either, and there they are printed as well.
+void answerOnStandardOutput(QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.parse(arguments))
+        printAndExit(parser.errorText() + QLatin1Char('\n'), stderr, EXIT_FAILURE);
+    if (parser.isSet(QStringLiteral("version")))
+        printAndExit(QCoreApplication::applicationName() + QLatin1Char(' ')
+                         + QCoreApplication::applicationVersion() + QLatin1Char('\n'),
+                     stdout, EXIT_SUCCESS);
+    if (parser.isSet(QStringLiteral("help")))
+        printAndExit(parser.helpText(), stdout, EXIT_SUCCESS);
+}
+
+// Help and version show their text and end the program here, in every instance.
+bool readCommandLine(QCommandLineParser &parser, const QCoreApplication &application)
+{
+    parser.setApplicationDescription(QStringLiteral("Zelvo Pen Tablet"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption silent(QStringList{QStringLiteral("s"), QStringLiteral("silent")},
+                                    QStringLiteral("Run in silent mode."));
+    parser.addOption(silent);
+    if (hasStandardOutput())
+        answerOnStandardOutput(parser, QCoreApplication::arguments());
+    parser.process(application);
+    return parser.isSet(silent);
+}
+
+void applyBaseStyleSheet(QApplication &application)
+{
+    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
+    if (!sheet.isEmpty())
+        application.setStyleSheet(sheet);
+}
+
+QIcon executableIcon(const QString &path)
+{
+    return QFileIconProvider().icon(QFileInfo(path));
+}
+
+// The model pictures and layouts, then the system's language and the application profiles.
+void loadModelData()
+{
+    ModelTablesFollowUp followUp;
+    followUp.setSystemLanguage = [] { TabletLanguage::instance().setLanguage(TabletLanguage::systemLanguageIndex()); };
+    followUp.loadAppProfiles = [] { setAppProfiles(loadAppProfiles(executableIcon)); };
+    loadModelTables(followUp);
+}
+
+void installCrashHandler()
+{
+    CrashDumpHandler_Win32::setLogFolder(logDir());
+    CrashDumpHandler_Win32::installCrashHandler();
+}
+
+// Shows the window centred on the primary screen, or the no-device dialog in its place.
+void showCentred(MainWindow &window)
+{
+    window.show();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(centredWindowPosition(screen->geometry(), window.size()));
+    window.updateVisibility();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    SingleApplication application(argc, argv, QString(), windowsInstanceSystem());
     registerPacketMetaTypes();
-    return 0;
+    QCommandLineParser parser;
+    const bool silent = readCommandLine(parser, application);
+    createDataFolders();
+    applyBaseStyleSheet(application);
+    loadModelData();
+    installCrashHandler();
+
+    if (application.runsAsSecondary()) {
+        application.sendToPrimary(kWakeMessage, kWakeTimeoutMilliseconds);
+        // Still a secondary unless no primary listened at all: then this start carries on as
+        // the primary.
+        if (application.runsAsSecondary())
+            return 0;
+    }
+
+    const auto window = std::make_shared<MainWindow>(createWindowsEnginePlatform());
+    QObject::connect(&application, &SingleApplication::receivedMessage, window.get(),
+                     &MainWindow::slotReceivedMessage);
+    // Closing the window leaves the program in the tray; it ends through the tray's Exit.
+    application.setQuitOnLastWindowClosed(false);
+    if (!silent)
+        showCentred(*window);
+    return application.exec();
 }

@@ -16,8 +16,12 @@
 #include "engine/pen/CursorNormalization.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 namespace {
+
+// One line per action run, off unless the logging rules turn "qz.actions.info" on.
+Q_LOGGING_CATEGORY(actionLog, "qz.actions", QtWarningMsg)
 
 constexpr std::uint16_t kPenButtonCount = 2;
 
@@ -192,6 +196,8 @@ bool ActionRunner::runAction(const TabletActionPtr &action, bool pressed, const 
 {
     if (!action)
         return false;
+    qCInfo(actionLog).nospace().noquote() << action->typeName << " action \"" << action->tip << "\" ("
+                                          << action->displayText() << ") " << (pressed ? "pressed" : "released");
     const auto *misc = dynamic_cast<const TabletMiscAction *>(action.get());
     if (action->type == TabletAction::Misc && misc && misc->event == TabletMiscAction::CustomTool) {
         // Its tip names the text it sends, which is taken from the round with the press.

@@ -1,0 +1,13 @@
+#include "app/DataFolders.h"
+
+#include "config/DataFolders.h"
+
+#include <QDir>
+
+void createDataFolders()
+{
+    // Each of these creates its folder with every missing parent (conf first).
+    userConfigDir();
+    appProfileDir();
+    QDir().mkpath(logDir());
+}

@@ -1,0 +1,17 @@
+#include "app/DataFolders.h"
+
+#include "config/IsolatedDataLocation.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+TEST(DataFolders, CreatesAllFourFoldersWhenTheyWereDeleted)
+{
+    const QString base = IsolatedDataLocation::location() + "/V3";
+    QDir(base).removeRecursively();
+    createDataFolders();
+    for (const char *folder : {"/conf", "/conf/usr", "/conf/app", "/log"})
+        EXPECT_TRUE(QFileInfo(base + folder).isDir()) << folder;
+}
