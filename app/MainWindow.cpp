@@ -192,6 +192,8 @@ void MainWindow::setUpPages()
     hotkeyPanel->setObjectName(QStringLiteral("hotkeyPanel"));
     mappingPanel = new VMappingPanel(ui->framePanel);
     mappingPanel->setObjectName(QStringLiteral("mappingPanel"));
+    if (ScreenStatusListen *screens = displays)
+        mappingPanel->setMonitorSource([screens] { return screens->enumerateMonitors(false); });
     settingsPanel = new VSettingsPanel(ui->framePanel);
     settingsPanel->setObjectName(QStringLiteral("settingsPanel"));
     for (QWidget *page : std::initializer_list<QWidget *>{penPanel, hotkeyPanel, mappingPanel, settingsPanel}) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "config/TabletConfigure.h"
+#include "engine/display/MonitorInfo.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+// The screen side of the mapping as the mapping page stores it: which screen the tablet drives
+// and where that screen lies on the desktop. Screens are the listed displays in order and, when
+// there are two or more, "all screens" after them (its index is the number of displays).
+namespace MappingScreenPart {
+
+// How many screens can be chosen: the displays, and all of them together when there are two.
+int screenCount(const std::vector<MonitorInfo> &monitors);
+
+// The chosen screen on the desktop: a display's monitor rectangle, or for all screens the first
+// display's desktop rectangle; null for an index that chooses nothing.
+QRect screenRect(const std::vector<MonitorInfo> &monitors, int index);
+
+// The part of a screen of the given size that a stored part still covers; the whole screen when
+// the stored part lies outside it.
+QRect fittedArea(const QRect &storedPart, const QSize &screen);
+
+// Writes the screen fields of `mapping` for screen `index` and the area chosen on it (in that
+// screen's pixels): the index, the desktop rectangle, the part, the desktop size, the logical
+// rectangles, the flag and the monitor code. Nothing is written for an index outside the list.
+void store(MappingConfigure &mapping, const std::vector<MonitorInfo> &monitors, int index, const QRect &area,
+           std::uint16_t vendorId);
+
+} // namespace MappingScreenPart
