@@ -9,7 +9,7 @@ qt_archive=$here/../shared/toolchain/qt5.15.8-i686-w64-mingw32-static.tar.xz
 qt64_prefix=/opt/qt5-x86_64-w64-mingw32
 
 packages=(
-  build-essential cmake ninja-build pkg-config file xz-utils ccache
+  build-essential cmake ninja-build pkg-config file xz-utils ccache python3
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 xvfb xauth
   qtbase5-dev qttools5-dev-tools qtbase5-dev-tools

@@ -195,4 +195,15 @@
         <translation>Nicht festgelegt</translation>
     </message>
 </context>
+<context>
+    <name>ThirdPartyProfiles</name>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radiergummi</translation>
+    </message>
+</context>
 </TS>

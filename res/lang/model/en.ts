@@ -195,4 +195,15 @@
         <translation>Undefined</translation>
     </message>
 </context>
+<context>
+    <name>ThirdPartyProfiles</name>
+    <message>
+        <source>Pen</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Eraser</translation>
+    </message>
+</context>
 </TS>

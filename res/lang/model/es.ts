@@ -195,4 +195,15 @@
         <translation>Sin definir</translation>
     </message>
 </context>
+<context>
+    <name>ThirdPartyProfiles</name>
+    <message>
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+</context>
 </TS>

@@ -195,4 +195,15 @@
         <translation>Non défini</translation>
     </message>
 </context>
+<context>
+    <name>ThirdPartyProfiles</name>
+    <message>
+        <source>Pen</source>
+        <translation>Stylet</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+</context>
 </TS>

@@ -195,4 +195,15 @@
         <translation>Non definito</translation>
     </message>
 </context>
+<context>
+    <name>ThirdPartyProfiles</name>
+    <message>
+        <source>Pen</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomma</translation>
+    </message>
+</context>
 </TS>
