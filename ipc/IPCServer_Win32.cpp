@@ -4,14 +4,12 @@
 #include "ipc/SessionId_Win32.h"
 
 IPCServer::IPCServer(std::string pipePrefix)
-    : pipePrefix(std::move(pipePrefix)), stopEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    : pipePrefix(std::move(pipePrefix)), stopEvent(OwnedHandle::newEvent())
 {}
 
 IPCServer::~IPCServer()
 {
     stop();
-    if (stopEvent)
-        CloseHandle(stopEvent);
 }
 
 bool IPCServer::start(InterprocessCommunication::DataCallback data,
@@ -24,7 +22,7 @@ bool IPCServer::start(InterprocessCommunication::DataCallback data,
     eventCallback = std::move(event);
     fullName = currentSessionName(pipePrefix);
     stopFlag = false;
-    ResetEvent(stopEvent);
+    ResetEvent(stopEvent.get());
     try {
         acceptThread = std::thread(&IPCServer::acceptLoop, this);
     } catch (...) {
@@ -42,7 +40,7 @@ void IPCServer::stop()
             pending->requestStop();
     }
     if (stopEvent)
-        SetEvent(stopEvent);
+        SetEvent(stopEvent.get());
     if (acceptThread.joinable())
         acceptThread.join();
     std::vector<std::shared_ptr<InterprocessCommunication>> dropped;
@@ -112,7 +110,7 @@ void IPCServer::acceptLoop()
                     eventCallback(connection, id, 1);
                 ++id;
             } else if (result == InterprocessCommunication::OpenResult::CreateFailed) {
-                WaitForSingleObject(stopEvent, DWORD(PipeTiming::kCreateRetryPause.count()));
+                WaitForSingleObject(stopEvent.get(), DWORD(PipeTiming::kCreateRetryPause.count()));
             }
         }
     } catch (...) {

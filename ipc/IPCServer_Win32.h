@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ipc/InterprocessCommunication_Win32.h"
+#include "ipc/OwnedHandle_Win32.h"
 #include "ipc/SessionNames.h"
 #include "ipc/WintabBridgeRecords.h"
 
@@ -46,7 +47,7 @@ private:
     std::thread acceptThread;
     std::atomic<bool> stopFlag{false};
     // Manual reset; interrupts the pause after a pipe that could not be created.
-    HANDLE stopEvent = nullptr;
+    OwnedHandle stopEvent;
     std::mutex pendingMutex;
     std::shared_ptr<InterprocessCommunication> pending;
     mutable std::mutex connectionsMutex;

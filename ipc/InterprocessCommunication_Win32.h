@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ipc/OwnedHandle_Win32.h"
+
 #include <windows.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -63,8 +64,8 @@ private:
     std::atomic<bool> stopFlag{false};
     std::atomic<bool> stopRequested{false};
     // Manual reset; set by close and requestStop to wake a pending connect or read.
-    HANDLE wakeEvent = nullptr;
-    HANDLE pipe = INVALID_HANDLE_VALUE;
+    OwnedHandle wakeEvent;
+    OwnedHandle pipe;
     std::mutex writeMutex;
     std::atomic<bool> connected{false};
     EventCallback eventCallback;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-SectionLock::SectionLock(WintabSharedSection &section) : mutex(section.mutex)
+SectionLock::SectionLock(WintabSharedSection &section) : mutex(section.mutex.get())
 {
     if (!mutex)
         return;

@@ -5,7 +5,7 @@ WintabSharedSection::WintabSharedSection(std::chrono::milliseconds lockTimeout,
                                          const std::string &mutexName)
     : sectionName(sectionName), timeout(lockTimeout)
 {
-    mutex = OpenMutexA(MUTEX_ALL_ACCESS, TRUE, mutexName.c_str());
+    mutex.reset(OpenMutexA(MUTEX_ALL_ACCESS, TRUE, mutexName.c_str()));
     if (mutex)
         return;
     // An empty DACL lets every process of the session open the mutex, whoever made it.
@@ -16,32 +16,29 @@ WintabSharedSection::WintabSharedSection(std::chrono::milliseconds lockTimeout,
     if (InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
         && SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
         attributes.lpSecurityDescriptor = &descriptor;
-    mutex = CreateMutexA(&attributes, FALSE, mutexName.c_str());
+    mutex.reset(CreateMutexA(&attributes, FALSE, mutexName.c_str()));
 }
 
 WintabSharedSection::~WintabSharedSection()
 {
     closeSection();
-    if (mutex)
-        CloseHandle(mutex);
 }
 
 bool WintabSharedSection::openSection()
 {
     closeSection();
     created = false;
-    mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, sectionName.c_str());
+    mapping.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, sectionName.c_str()));
     if (!mapping) {
-        mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                     DWORD(kSharedSectionSize), sectionName.c_str());
+        mapping.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                         DWORD(kSharedSectionSize), sectionName.c_str()));
         if (!mapping)
             return false;
         created = GetLastError() != ERROR_ALREADY_EXISTS;
     }
-    mappedView = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, kSharedSectionSize);
+    mappedView = MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, kSharedSectionSize);
     if (!mappedView) {
-        CloseHandle(mapping);
-        mapping = nullptr;
+        mapping.reset();
         created = false;
         return false;
     }
@@ -53,7 +50,5 @@ void WintabSharedSection::closeSection()
     if (mappedView)
         UnmapViewOfFile(mappedView);
     mappedView = nullptr;
-    if (mapping)
-        CloseHandle(mapping);
-    mapping = nullptr;
+    mapping.reset();
 }
