@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr DWORD kPipeInstances = 255;
-constexpr DWORD kPipeBufferSize = 32767;
 constexpr DWORD kReadSize = 32;
 
 } // namespace
@@ -48,13 +46,13 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openServer(
     SECURITY_DESCRIPTOR descriptor;
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof(attributes);
+    attributes.bInheritHandle = FALSE;
     if (InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
         && SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
         attributes.lpSecurityDescriptor = &descriptor;
-    OwnedHandle created(CreateNamedPipeA(
-            fullName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, kPipeInstances, kPipeBufferSize,
-            kPipeBufferSize, NMPWAIT_WAIT_FOREVER, &attributes));
+    OwnedHandle created(CreateNamedPipeA(fullName.c_str(), kServerOpenMode, kServerPipeMode,
+                                         kPipeInstances, kPipeBufferSize, kPipeBufferSize,
+                                         NMPWAIT_WAIT_FOREVER, &attributes));
     if (!created)
         return OpenResult::CreateFailed;
 

@@ -28,6 +28,14 @@ public:
 
     enum class OpenResult { Connected, NoPipe, CreateFailed, TimedOut, Stopped, Failed };
 
+    // How the server makes each pipe instance. Clients on other machines are refused: the
+    // records name windows of this session only.
+    static constexpr DWORD kServerOpenMode = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED;
+    static constexpr DWORD kServerPipeMode =
+            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS;
+    static constexpr DWORD kPipeInstances = 255;
+    static constexpr DWORD kPipeBufferSize = 32767;
+
     InterprocessCommunication();
     ~InterprocessCommunication();
     InterprocessCommunication(const InterprocessCommunication &) = delete;

@@ -5,14 +5,16 @@ WintabSharedSection::WintabSharedSection(std::chrono::milliseconds lockTimeout,
                                          const std::string &mutexName)
     : sectionName(sectionName), timeout(lockTimeout)
 {
-    mutex.reset(OpenMutexA(MUTEX_ALL_ACCESS, TRUE, mutexName.c_str()));
+    // No handle of the bridge is inherited by the programs that a host starts: a child holding
+    // them would keep the objects alive after the host ended.
+    mutex.reset(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mutexName.c_str()));
     if (mutex)
         return;
     // An empty DACL lets every process of the session open the mutex, whoever made it.
     SECURITY_DESCRIPTOR descriptor;
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof(attributes);
-    attributes.bInheritHandle = TRUE;
+    attributes.bInheritHandle = FALSE;
     if (InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
         && SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
         attributes.lpSecurityDescriptor = &descriptor;
