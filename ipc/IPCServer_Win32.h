@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -17,7 +18,9 @@
 
 // QZTablet's end of the pipe: an accept thread makes pipe instances one after another and keeps
 // every accepted connection; send() writes a record to all of them and drops each one whose
-// write failed. Connections are numbered 1, 2, 3, ... in the order they were accepted.
+// write failed. Connections are numbered 1, 2, 3, ... in the order they were accepted. The accept
+// thread also watches every connection, so one whose client went away is closed and removed at
+// once, with event 0, rather than at the next write.
 class IPCServer
 {
 public:
@@ -27,7 +30,8 @@ public:
     IPCServer(const IPCServer &) = delete;
     IPCServer &operator=(const IPCServer &) = delete;
 
-    // The event callback hears of every accepted connection (event 1).
+    // The event callback hears, on the accept thread, of every accepted connection (event 1) and
+    // of every connection removed because its client went away (event 0).
     bool start(InterprocessCommunication::DataCallback dataCallback,
                InterprocessCommunication::EventCallback eventCallback);
     // Wakes a pending connect, joins the accept thread and drops every connection.
@@ -38,7 +42,13 @@ public:
     std::size_t connectionCount() const;
 
 private:
+    using Connection = std::shared_ptr<InterprocessCommunication>;
+
     void acceptLoop();
+    void accepted(const Connection &connection, unsigned id);
+    void hungUp(unsigned id);
+    void pauseBeforeRetry();
+    void endWatches();
 
     const std::string pipePrefix;
     std::string fullName;
@@ -49,7 +59,11 @@ private:
     // Manual reset; interrupts the pause after a pipe that could not be created.
     OwnedHandle stopEvent;
     std::mutex pendingMutex;
-    std::shared_ptr<InterprocessCommunication> pending;
+    Connection pending;
     mutable std::mutex connectionsMutex;
-    std::vector<std::shared_ptr<InterprocessCommunication>> connections;
+    std::vector<Connection> connections;
+    // Used on the accept thread only: the connections whose hang-up read is pending, and those
+    // whose read ended, released once the wait in which it ended is over.
+    std::map<unsigned, Connection> watched;
+    std::vector<Connection> ended;
 };

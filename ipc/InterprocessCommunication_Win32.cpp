@@ -73,6 +73,8 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openServer(
             OverlappedIo_Win32::Wait wait;
             wait.timeout = PipeTiming::kConnectWait;
             wait.wake = wakeEvent.get();
+            // The hang-up watches of the connections made before end during this wait.
+            wait.alertable = true;
             DWORD transferred = 0;
             const IoStatus status =
                     OverlappedIo_Win32::finish(created.get(), overlapped, wait, transferred);
@@ -145,6 +147,42 @@ bool InterprocessCommunication::write(const std::uint8_t *bytes, std::size_t len
     return written;
 }
 
+bool InterprocessCommunication::watchForHangUp(HangUpCallback onHangUp)
+{
+    hangUpCallback = std::move(onHangUp);
+    hangUpWatch.owner = this;
+    return startHangUpRead();
+}
+
+bool InterprocessCommunication::startHangUpRead()
+{
+    std::lock_guard<std::mutex> lock(writeMutex);
+    if (!pipe)
+        return false;
+    hangUpWatch.overlapped = OVERLAPPED{};
+    return ReadFileEx(pipe.get(), &hangUpWatch.byte, 1, &hangUpWatch.overlapped,
+                      hangUpReadEnded)
+           != FALSE;
+}
+
+void CALLBACK InterprocessCommunication::hangUpReadEnded(DWORD error, DWORD transferred,
+                                                        OVERLAPPED *overlapped)
+{
+    HangUpWatch *watch = CONTAINING_RECORD(overlapped, HangUpWatch, overlapped);
+    InterprocessCommunication &end = *watch->owner;
+    // A client that wrote something is still there; what it wrote means nothing to the server.
+    if (error == ERROR_SUCCESS && transferred > 0 && end.startHangUpRead())
+        return;
+    end.connected = false;
+    const HangUpCallback callback = end.hangUpCallback;
+    const unsigned id = end.connectionId;
+    try {
+        if (callback)
+            callback(id);
+    } catch (...) {
+    }
+}
+
 void InterprocessCommunication::close()
 {
     stopFlag = true;
@@ -154,6 +192,9 @@ void InterprocessCommunication::close()
     std::lock_guard<std::mutex> reading(readMutex);
     {
         std::lock_guard<std::mutex> lock(writeMutex);
+        // Ends a pending hang-up read too.
+        if (pipe)
+            CancelIoEx(pipe.get(), nullptr);
         pipe.reset();
     }
     connected = false;

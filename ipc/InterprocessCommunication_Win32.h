@@ -13,9 +13,10 @@
 #include <string>
 #include <vector>
 
-// One end of one instance of the session's named pipe. QZTablet's server instances only write;
-// Nibwire's client end is read by its owner's reader thread (readUntilClosed), which hands every
-// whole 32-byte record to the data callback. The end makes no thread of its own: a library thread
+// One end of one instance of the session's named pipe. QZTablet's server instances write, and keep
+// a read pending only to learn at once of a client that went away (watchForHangUp); Nibwire's
+// client end is read by its owner's reader thread (readUntilClosed), which hands every whole
+// 32-byte record to the data callback. The end makes no thread of its own: a library thread
 // that makes threads while it runs could leave one still starting when the host unloads the
 // library, and such a thread cannot be stopped.
 class InterprocessCommunication
@@ -25,6 +26,7 @@ public:
     // event 1 = connected, 0 = disconnected.
     using EventCallback =
             std::function<void(std::shared_ptr<InterprocessCommunication>, unsigned, int)>;
+    using HangUpCallback = std::function<void(unsigned)>;
 
     enum class OpenResult { Connected, NoPipe, CreateFailed, TimedOut, Stopped, Failed };
 
@@ -51,6 +53,11 @@ public:
     // Client end: reads records on the calling thread until the pipe ends or a stop is requested;
     // then marks the end disconnected and tells the event callback (event 0).
     void readUntilClosed();
+    // Server end: keeps a one-byte read pending, which ends when the client closes its end (or
+    // close() is called). Called on a thread that waits alertably, the server's accept thread:
+    // `onHangUp` runs there, within such a wait, with the id. The end must outlive that call.
+    // False when no read could be started: the client has gone already.
+    bool watchForHangUp(HangUpCallback onHangUp);
     // Writes all `length` bytes or fails; a failed write leaves the end disconnected.
     bool write(const std::uint8_t *bytes, std::size_t length);
     // Wakes a reader, waits for it to leave and closes the pipe; the object may be opened again.
@@ -62,6 +69,15 @@ public:
     unsigned id() const { return connectionId; }
 
 private:
+    struct HangUpWatch
+    {
+        OVERLAPPED overlapped{};
+        InterprocessCommunication *owner = nullptr;
+        std::uint8_t byte = 0;
+    };
+
+    static void CALLBACK hangUpReadEnded(DWORD error, DWORD transferred, OVERLAPPED *overlapped);
+    bool startHangUpRead();
     OpenResult openServer(const std::string &fullName, unsigned id);
     OpenResult openClient(const std::string &fullName);
     bool stopping() const { return stopFlag.load() || stopRequested.load(); }
@@ -79,4 +95,6 @@ private:
     EventCallback eventCallback;
     DataCallback dataCallback;
     unsigned connectionId = 0;
+    HangUpWatch hangUpWatch;
+    HangUpCallback hangUpCallback;
 };
