@@ -57,7 +57,7 @@ bool WintabDriverInterface_Win32::postWintabPacket(const WintabPenRecord &record
 
     WintabPublishing::Facts facts;
     facts.ownProcessId = ownProcessId;
-    facts.foregroundProcessId = foregroundProcessId();
+    facts.foregroundProcessId = foregroundProcessId;
     facts.packetCounter = packetCounter;
 
     WintabPublishing::Outcome outcome;
