@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace {
 
@@ -66,14 +67,26 @@ void IPCServer::stop()
 
 std::size_t IPCServer::send(const PostMessageRecord &record)
 {
-    std::uint8_t bytes[kPostMessageRecordSize];
-    encodePostMessageRecord(record, bytes);
+    return send(std::vector<PostMessageRecord>{record});
+}
+
+std::size_t IPCServer::send(const std::vector<PostMessageRecord> &records)
+{
+    if (records.empty())
+        return 0;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(records.size() * kPostMessageRecordSize);
+    for (const PostMessageRecord &record : records) {
+        std::uint8_t encoded[kPostMessageRecordSize];
+        encodePostMessageRecord(record, encoded);
+        bytes.insert(bytes.end(), std::begin(encoded), std::end(encoded));
+    }
     std::vector<Connection> failed;
     std::size_t delivered = 0;
     {
         std::lock_guard<std::mutex> lock(connectionsMutex);
         for (auto it = connections.begin(); it != connections.end();) {
-            if ((*it)->write(bytes, sizeof(bytes))) {
+            if ((*it)->write(bytes.data(), bytes.size())) {
                 ++delivered;
                 ++it;
             } else {

@@ -39,6 +39,9 @@ public:
 
     // Writes the record to every connection; returns how many took it.
     std::size_t send(const PostMessageRecord &record);
+    // Writes the records, in order, to every connection in one write each, so that the client
+    // reads them in one go; returns how many connections took them all.
+    std::size_t send(const std::vector<PostMessageRecord> &records);
     std::size_t connectionCount() const;
 
 private:

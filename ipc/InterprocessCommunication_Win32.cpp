@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr DWORD kReadSize = 32;
+// The requests of one packet come in one write; a read takes up to 32 records of it.
+constexpr std::size_t kReadSize = 1024;
 
 } // namespace
 
@@ -139,9 +140,14 @@ bool InterprocessCommunication::write(const std::uint8_t *bytes, std::size_t len
     std::lock_guard<std::mutex> lock(writeMutex);
     if (!pipe)
         return false;
-    const bool written = OverlappedIo_Win32::write(pipe.get(), bytes, length,
-                                                   PipeTiming::kWriteWait)
-                         == IoStatus::Completed;
+    // One event for all writes of the end, rather than one made and closed for each write.
+    if (!writeEvent)
+        writeEvent = OwnedHandle::newEvent();
+    OverlappedIo_Win32::Wait wait;
+    wait.timeout = PipeTiming::kWriteWait;
+    const bool written =
+            OverlappedIo_Win32::write(pipe.get(), writeEvent.get(), bytes, length, wait)
+            == IoStatus::Completed;
     if (!written)
         connected = false;
     return written;
@@ -235,7 +241,7 @@ void InterprocessCommunication::readRecords()
         OverlappedIo_Win32::Wait wait;
         wait.wake = wakeEvent.get();
         while (readEvent && !stopping()) {
-            std::uint8_t buffer[1024] = {};
+            std::uint8_t buffer[kReadSize] = {};
             std::size_t received = 0;
             // A read the system rejects at once ends the connection like a zero-length read.
             const IoStatus status = OverlappedIo_Win32::read(pipe.get(), readEvent.get(), buffer,

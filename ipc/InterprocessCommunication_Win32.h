@@ -91,6 +91,7 @@ private:
     OwnedHandle wakeEvent;
     OwnedHandle pipe;
     std::mutex writeMutex;
+    OwnedHandle writeEvent;
     std::atomic<bool> connected{false};
     EventCallback eventCallback;
     DataCallback dataCallback;

@@ -111,6 +111,32 @@ TEST(IpcPipe, clientReceivesEveryRecordWholeAndInOrder)
         EXPECT_EQ(records[n], bytesOf(recordNumber(n))) << "record " << n;
 }
 
+TEST(IpcPipe, recordsSentTogetherArriveWholeAndInOrder)
+{
+    const std::string prefix = uniquePipePrefix();
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    IPCClient client(prefix);
+    Received received;
+    client.start(received.callback(), kIntervalMs);
+    ASSERT_TRUE(connectedBoth(server, client));
+
+    // Batches of 1, 48 (three requests for each of 16 contexts) and 5 records.
+    std::vector<Bytes> expected;
+    std::uint32_t n = 0;
+    for (std::uint32_t size : {1u, 48u, 5u}) {
+        std::vector<PostMessageRecord> batch;
+        for (; batch.size() < size; ++n) {
+            batch.push_back(recordNumber(n));
+            expected.push_back(bytesOf(recordNumber(n)));
+        }
+        EXPECT_EQ(server.send(batch), 1u);
+    }
+
+    ASSERT_TRUE(waitUntil([&] { return received.count() >= n; }));
+    EXPECT_EQ(received.all(), expected);
+}
+
 TEST(IpcPipe, clientStartedBeforeTheServerConnectsOnceTheServerRuns)
 {
     const std::string prefix = uniquePipePrefix();
