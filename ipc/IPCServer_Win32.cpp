@@ -3,15 +3,24 @@
 #include "ipc/PipeTiming.h"
 #include "ipc/SessionId_Win32.h"
 
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+
+namespace {
+
+// How long a stop waits for the hang-up reads of its connections to end.
+constexpr std::chrono::milliseconds kWatchEndWait{5000};
+
+} // namespace
+
 IPCServer::IPCServer(std::string pipePrefix)
-    : pipePrefix(std::move(pipePrefix)), stopEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    : pipePrefix(std::move(pipePrefix)), stopEvent(OwnedHandle::newEvent())
 {}
 
 IPCServer::~IPCServer()
 {
     stop();
-    if (stopEvent)
-        CloseHandle(stopEvent);
 }
 
 bool IPCServer::start(InterprocessCommunication::DataCallback data,
@@ -24,7 +33,7 @@ bool IPCServer::start(InterprocessCommunication::DataCallback data,
     eventCallback = std::move(event);
     fullName = currentSessionName(pipePrefix);
     stopFlag = false;
-    ResetEvent(stopEvent);
+    ResetEvent(stopEvent.get());
     try {
         acceptThread = std::thread(&IPCServer::acceptLoop, this);
     } catch (...) {
@@ -42,10 +51,10 @@ void IPCServer::stop()
             pending->requestStop();
     }
     if (stopEvent)
-        SetEvent(stopEvent);
+        SetEvent(stopEvent.get());
     if (acceptThread.joinable())
         acceptThread.join();
-    std::vector<std::shared_ptr<InterprocessCommunication>> dropped;
+    std::vector<Connection> dropped;
     {
         std::lock_guard<std::mutex> lock(connectionsMutex);
         dropped.swap(connections);
@@ -58,14 +67,26 @@ void IPCServer::stop()
 
 std::size_t IPCServer::send(const PostMessageRecord &record)
 {
-    std::uint8_t bytes[kPostMessageRecordSize];
-    encodePostMessageRecord(record, bytes);
-    std::vector<std::shared_ptr<InterprocessCommunication>> failed;
+    return send(std::vector<PostMessageRecord>{record});
+}
+
+std::size_t IPCServer::send(const std::vector<PostMessageRecord> &records)
+{
+    if (records.empty())
+        return 0;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(records.size() * kPostMessageRecordSize);
+    for (const PostMessageRecord &record : records) {
+        std::uint8_t encoded[kPostMessageRecordSize];
+        encodePostMessageRecord(record, encoded);
+        bytes.insert(bytes.end(), std::begin(encoded), std::end(encoded));
+    }
+    std::vector<Connection> failed;
     std::size_t delivered = 0;
     {
         std::lock_guard<std::mutex> lock(connectionsMutex);
         for (auto it = connections.begin(); it != connections.end();) {
-            if ((*it)->write(bytes, sizeof(bytes))) {
+            if ((*it)->write(bytes.data(), bytes.size())) {
                 ++delivered;
                 ++it;
             } else {
@@ -74,8 +95,10 @@ std::size_t IPCServer::send(const PostMessageRecord &record)
             }
         }
     }
-    // Closed outside the lock.
-    failed.clear();
+    // Closed outside the lock; closing ends their hang-up reads, after which the accept thread
+    // lets them go.
+    for (const Connection &connection : failed)
+        connection->close();
     return delivered;
 }
 
@@ -103,18 +126,85 @@ void IPCServer::acceptLoop()
                 std::lock_guard<std::mutex> lock(pendingMutex);
                 pending.reset();
             }
+            ended.clear();
             if (result == InterprocessCommunication::OpenResult::Connected) {
-                {
-                    std::lock_guard<std::mutex> lock(connectionsMutex);
-                    connections.push_back(connection);
-                }
-                if (eventCallback)
-                    eventCallback(connection, id, 1);
+                accepted(connection, id);
                 ++id;
             } else if (result == InterprocessCommunication::OpenResult::CreateFailed) {
-                WaitForSingleObject(stopEvent, DWORD(PipeTiming::kCreateRetryPause.count()));
+                pauseBeforeRetry();
             }
         }
     } catch (...) {
     }
+    endWatches();
+}
+
+void IPCServer::accepted(const Connection &connection, unsigned id)
+{
+    {
+        std::lock_guard<std::mutex> lock(connectionsMutex);
+        connections.push_back(connection);
+    }
+    if (eventCallback)
+        eventCallback(connection, id, 1);
+    watched[id] = connection;
+    if (!connection->watchForHangUp([this](unsigned hungUpId) { hungUp(hungUpId); }))
+        hungUp(id);
+}
+
+// Runs on the accept thread, from the hang-up read's completion routine.
+void IPCServer::hungUp(unsigned id)
+{
+    const auto watch = watched.find(id);
+    if (watch != watched.end()) {
+        ended.push_back(std::move(watch->second));
+        watched.erase(watch);
+    }
+    Connection removed;
+    {
+        std::lock_guard<std::mutex> lock(connectionsMutex);
+        const auto found = std::find_if(connections.begin(), connections.end(),
+                                        [id](const Connection &c) { return c->id() == id; });
+        if (found != connections.end()) {
+            removed = std::move(*found);
+            connections.erase(found);
+        }
+    }
+    if (!removed)
+        return;
+    removed->close();
+    if (eventCallback)
+        eventCallback(removed, id, 0);
+}
+
+void IPCServer::pauseBeforeRetry()
+{
+    const auto deadline = std::chrono::steady_clock::now() + PipeTiming::kCreateRetryPause;
+    while (!stopFlag.load()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
+        // Hang-up reads that end meanwhile are handled here.
+        if (WaitForSingleObjectEx(stopEvent.get(), DWORD(left.count()), TRUE)
+            != WAIT_IO_COMPLETION)
+            break;
+    }
+    ended.clear();
+}
+
+// Closes every watched connection and waits until their hang-up reads have ended, so that no
+// completion routine is left to run after the accept thread is gone.
+void IPCServer::endWatches()
+{
+    for (const auto &[id, connection] : watched)
+        connection->close();
+    const auto deadline = std::chrono::steady_clock::now() + kWatchEndWait;
+    while (!watched.empty() && std::chrono::steady_clock::now() < deadline)
+        SleepEx(50, TRUE);
+    // A read that never ended still refers to its connection: that one is never freed.
+    for (auto &[id, connection] : watched)
+        new Connection(std::move(connection));
+    watched.clear();
+    ended.clear();
 }

@@ -1,65 +1,23 @@
 #include "ipc/InterprocessCommunication_Win32.h"
 
 #include "ipc/IpcDiagnostics.h"
+#include "ipc/OverlappedIo_Win32.h"
 #include "ipc/PipeTiming.h"
 #include "ipc/RecordReassembler.h"
 #include "ipc/SessionId_Win32.h"
 
 namespace {
 
-constexpr DWORD kPipeInstances = 255;
-constexpr DWORD kPipeBufferSize = 32767;
-constexpr DWORD kReadSize = 32;
-
-class Event
-{
-public:
-    Event() : handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    ~Event()
-    {
-        if (handle)
-            CloseHandle(handle);
-    }
-    Event(const Event &) = delete;
-    Event &operator=(const Event &) = delete;
-
-    HANDLE get() const { return handle; }
-
-private:
-    const HANDLE handle;
-};
-
-DWORD milliseconds(std::chrono::milliseconds time)
-{
-    return DWORD(time.count());
-}
-
-// Waits for the request of `overlapped` or for `wake`. A request that is not done by then is
-// cancelled, and its completion awaited: the system no longer touches the buffer or the event
-// once this returns. True when the request completed with `transferred` bytes.
-bool finishRequest(HANDLE handle, OVERLAPPED &overlapped, HANDLE wake, DWORD timeout,
-                   DWORD &transferred, bool &woken)
-{
-    const HANDLE handles[2] = {overlapped.hEvent, wake};
-    const DWORD waited = WaitForMultipleObjects(wake ? 2 : 1, handles, FALSE, timeout);
-    woken = waited == WAIT_OBJECT_0 + 1;
-    if (waited != WAIT_OBJECT_0)
-        CancelIoEx(handle, &overlapped);
-    transferred = 0;
-    return GetOverlappedResult(handle, &overlapped, &transferred, TRUE) != FALSE;
-}
+// The requests of one packet come in one write; a read takes up to 32 records of it.
+constexpr std::size_t kReadSize = 1024;
 
 } // namespace
 
-InterprocessCommunication::InterprocessCommunication()
-    : wakeEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr))
-{}
+InterprocessCommunication::InterprocessCommunication() : wakeEvent(OwnedHandle::newEvent()) {}
 
 InterprocessCommunication::~InterprocessCommunication()
 {
     close();
-    if (wakeEvent)
-        CloseHandle(wakeEvent);
 }
 
 bool InterprocessCommunication::open(const std::string &name, DataCallback dataCallback,
@@ -89,25 +47,23 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openServer(
     SECURITY_DESCRIPTOR descriptor;
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof(attributes);
+    attributes.bInheritHandle = FALSE;
     if (InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
         && SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
         attributes.lpSecurityDescriptor = &descriptor;
-    const HANDLE created = CreateNamedPipeA(
-            fullName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, kPipeInstances, kPipeBufferSize,
-            kPipeBufferSize, NMPWAIT_WAIT_FOREVER, &attributes);
-    if (created == INVALID_HANDLE_VALUE)
+    OwnedHandle created(CreateNamedPipeA(fullName.c_str(), kServerOpenMode, kServerPipeMode,
+                                         kPipeInstances, kPipeBufferSize, kPipeBufferSize,
+                                         NMPWAIT_WAIT_FOREVER, &attributes));
+    if (!created)
         return OpenResult::CreateFailed;
 
-    Event connectEvent;
-    if (!connectEvent.get()) {
-        CloseHandle(created);
+    const OwnedHandle connectEvent = OwnedHandle::newEvent();
+    if (!connectEvent)
         return OpenResult::Failed;
-    }
     OVERLAPPED overlapped{};
     overlapped.hEvent = connectEvent.get();
     OpenResult result = OpenResult::Failed;
-    if (ConnectNamedPipe(created, &overlapped)) {
+    if (ConnectNamedPipe(created.get(), &overlapped)) {
         result = OpenResult::Connected;
     } else {
         const DWORD error = GetLastError();
@@ -115,26 +71,27 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openServer(
             // The client came between creation and connect; the system signals nothing then.
             result = OpenResult::Connected;
         } else if (error == ERROR_IO_PENDING) {
+            OverlappedIo_Win32::Wait wait;
+            wait.timeout = PipeTiming::kConnectWait;
+            wait.wake = wakeEvent.get();
+            // The hang-up watches of the connections made before end during this wait.
+            wait.alertable = true;
             DWORD transferred = 0;
-            bool woken = false;
-            const bool done = finishRequest(created, overlapped, wakeEvent,
-                                            milliseconds(PipeTiming::kConnectWait), transferred,
-                                            woken);
-            if (woken)
-                result = OpenResult::Stopped;
+            const IoStatus status =
+                    OverlappedIo_Win32::finish(created.get(), overlapped, wait, transferred);
+            if (status == IoStatus::Completed)
+                result = OpenResult::Connected;
             else
-                result = done ? OpenResult::Connected : OpenResult::TimedOut;
+                result = status == IoStatus::TimedOut ? OpenResult::TimedOut : OpenResult::Failed;
         }
     }
-    if (result == OpenResult::Connected && stopping())
+    if (stopping())
         result = OpenResult::Stopped;
-    if (result != OpenResult::Connected) {
-        CloseHandle(created);
+    if (result != OpenResult::Connected)
         return result;
-    }
     {
         std::lock_guard<std::mutex> lock(writeMutex);
-        pipe = created;
+        pipe = std::move(created);
     }
     connectionId = id;
     writeIpcDiagnostic("new client idd:" + std::to_string(id));
@@ -145,11 +102,12 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openServer(
 InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
         const std::string &fullName)
 {
-    HANDLE opened = INVALID_HANDLE_VALUE;
+    OwnedHandle opened;
     for (int attempt = 0;; ++attempt) {
-        opened = CreateFileA(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
-        if (opened != INVALID_HANDLE_VALUE)
+        opened.reset(CreateFileA(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED,
+                                 nullptr));
+        if (opened)
             break;
         if (GetLastError() != ERROR_PIPE_BUSY)
             return OpenResult::NoPipe;
@@ -157,7 +115,7 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
         if (stopping())
             return OpenResult::Stopped;
         if (attempt + 1 >= PipeTiming::kBusyAttempts
-            || !WaitNamedPipeA(fullName.c_str(), milliseconds(PipeTiming::kBusyWait))) {
+            || !WaitNamedPipeA(fullName.c_str(), DWORD(PipeTiming::kBusyWait.count()))) {
             writeIpcDiagnostic("WaitNamedPipe timeout 500ms,err:"
                                + std::to_string(GetLastError()));
             return OpenResult::TimedOut;
@@ -165,7 +123,7 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
     }
     {
         std::lock_guard<std::mutex> lock(writeMutex);
-        pipe = opened;
+        pipe = std::move(opened);
     }
     connectionId = 0;
     // Marked before any read, so the reader's end always comes after and clears it.
@@ -180,43 +138,74 @@ bool InterprocessCommunication::write(const std::uint8_t *bytes, std::size_t len
     if (!connected.load() || !bytes || length == 0 || length > MAXDWORD)
         return false;
     std::lock_guard<std::mutex> lock(writeMutex);
-    if (pipe == INVALID_HANDLE_VALUE)
+    if (!pipe)
         return false;
-    Event event;
-    if (!event.get())
-        return false;
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = event.get();
-    bool written = false;
-    if (WriteFile(pipe, bytes, DWORD(length), nullptr, &overlapped)
-        || GetLastError() == ERROR_IO_PENDING) {
-        DWORD transferred = 0;
-        bool woken = false;
-        written = finishRequest(pipe, overlapped, nullptr, milliseconds(PipeTiming::kWriteWait),
-                                transferred, woken)
-                && transferred == length;
-    }
+    // One event for all writes of the end, rather than one made and closed for each write.
+    if (!writeEvent)
+        writeEvent = OwnedHandle::newEvent();
+    OverlappedIo_Win32::Wait wait;
+    wait.timeout = PipeTiming::kWriteWait;
+    const bool written =
+            OverlappedIo_Win32::write(pipe.get(), writeEvent.get(), bytes, length, wait)
+            == IoStatus::Completed;
     if (!written)
         connected = false;
     return written;
+}
+
+bool InterprocessCommunication::watchForHangUp(HangUpCallback onHangUp)
+{
+    hangUpCallback = std::move(onHangUp);
+    hangUpWatch.owner = this;
+    return startHangUpRead();
+}
+
+bool InterprocessCommunication::startHangUpRead()
+{
+    std::lock_guard<std::mutex> lock(writeMutex);
+    if (!pipe)
+        return false;
+    hangUpWatch.overlapped = OVERLAPPED{};
+    return ReadFileEx(pipe.get(), &hangUpWatch.byte, 1, &hangUpWatch.overlapped,
+                      hangUpReadEnded)
+           != FALSE;
+}
+
+void CALLBACK InterprocessCommunication::hangUpReadEnded(DWORD error, DWORD transferred,
+                                                        OVERLAPPED *overlapped)
+{
+    HangUpWatch *watch = CONTAINING_RECORD(overlapped, HangUpWatch, overlapped);
+    InterprocessCommunication &end = *watch->owner;
+    // A client that wrote something is still there; what it wrote means nothing to the server.
+    if (error == ERROR_SUCCESS && transferred > 0 && end.startHangUpRead())
+        return;
+    end.connected = false;
+    const HangUpCallback callback = end.hangUpCallback;
+    const unsigned id = end.connectionId;
+    try {
+        if (callback)
+            callback(id);
+    } catch (...) {
+    }
 }
 
 void InterprocessCommunication::close()
 {
     stopFlag = true;
     if (wakeEvent)
-        SetEvent(wakeEvent);
+        SetEvent(wakeEvent.get());
     // A reader in readUntilClosed has been woken and leaves before the handle goes.
     std::lock_guard<std::mutex> reading(readMutex);
     {
         std::lock_guard<std::mutex> lock(writeMutex);
-        if (pipe != INVALID_HANDLE_VALUE)
-            CloseHandle(pipe);
-        pipe = INVALID_HANDLE_VALUE;
+        // Ends a pending hang-up read too.
+        if (pipe)
+            CancelIoEx(pipe.get(), nullptr);
+        pipe.reset();
     }
     connected = false;
     if (wakeEvent && !stopRequested.load())
-        ResetEvent(wakeEvent);
+        ResetEvent(wakeEvent.get());
     stopFlag = false;
 }
 
@@ -224,14 +213,14 @@ void InterprocessCommunication::requestStop()
 {
     stopRequested = true;
     if (wakeEvent)
-        SetEvent(wakeEvent);
+        SetEvent(wakeEvent.get());
 }
 
 void InterprocessCommunication::readUntilClosed()
 {
     {
         std::lock_guard<std::mutex> reading(readMutex);
-        if (pipe != INVALID_HANDLE_VALUE)
+        if (pipe)
             readRecords();
     }
     connected = false;
@@ -248,23 +237,18 @@ void InterprocessCommunication::readRecords()
     writeIpcDiagnostic("ConnectNamedPipe conn");
     try {
         RecordReassembler reassembler;
-        Event readEvent;
-        while (readEvent.get() && !stopping()) {
-            std::uint8_t buffer[1024] = {};
-            ResetEvent(readEvent.get());
-            OVERLAPPED overlapped{};
-            overlapped.hEvent = readEvent.get();
+        const OwnedHandle readEvent = OwnedHandle::newEvent();
+        OverlappedIo_Win32::Wait wait;
+        wait.wake = wakeEvent.get();
+        while (readEvent && !stopping()) {
+            std::uint8_t buffer[kReadSize] = {};
+            std::size_t received = 0;
             // A read the system rejects at once ends the connection like a zero-length read.
-            if (!ReadFile(pipe, buffer, kReadSize, nullptr, &overlapped)
-                && GetLastError() != ERROR_IO_PENDING)
+            const IoStatus status = OverlappedIo_Win32::read(pipe.get(), readEvent.get(), buffer,
+                                                             kReadSize, received, wait);
+            if (stopping() || status != IoStatus::Completed || received == 0)
                 break;
-            DWORD transferred = 0;
-            bool woken = false;
-            const bool done = finishRequest(pipe, overlapped, wakeEvent, INFINITE, transferred,
-                                            woken);
-            if (stopping() || !done || transferred == 0)
-                break;
-            for (std::vector<std::uint8_t> &record : reassembler.append(buffer, transferred)) {
+            for (std::vector<std::uint8_t> &record : reassembler.append(buffer, received)) {
                 if (dataCallback)
                     dataCallback(connectionId,
                                  std::make_shared<std::vector<std::uint8_t>>(std::move(record)));

@@ -9,7 +9,7 @@ SectionLock::SectionLock(WintabSharedSection &section)
 {}
 
 SectionLock::SectionLock(WintabSharedSection &section, std::chrono::milliseconds timeout)
-    : mutex(section.mutex)
+    : mutex(section.mutex.get())
 {
     if (!mutex)
         return;

@@ -5,43 +5,42 @@ WintabSharedSection::WintabSharedSection(std::chrono::milliseconds lockTimeout,
                                          const std::string &mutexName)
     : sectionName(sectionName), timeout(lockTimeout)
 {
-    mutex = OpenMutexA(MUTEX_ALL_ACCESS, TRUE, mutexName.c_str());
+    // No handle of the bridge is inherited by the programs that a host starts: a child holding
+    // them would keep the objects alive after the host ended.
+    mutex.reset(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mutexName.c_str()));
     if (mutex)
         return;
     // An empty DACL lets every process of the session open the mutex, whoever made it.
     SECURITY_DESCRIPTOR descriptor;
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof(attributes);
-    attributes.bInheritHandle = TRUE;
+    attributes.bInheritHandle = FALSE;
     if (InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
         && SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
         attributes.lpSecurityDescriptor = &descriptor;
-    mutex = CreateMutexA(&attributes, FALSE, mutexName.c_str());
+    mutex.reset(CreateMutexA(&attributes, FALSE, mutexName.c_str()));
 }
 
 WintabSharedSection::~WintabSharedSection()
 {
     closeSection();
-    if (mutex)
-        CloseHandle(mutex);
 }
 
 bool WintabSharedSection::openSection()
 {
     closeSection();
     created = false;
-    mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, sectionName.c_str());
+    mapping.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, sectionName.c_str()));
     if (!mapping) {
-        mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                     DWORD(kSharedSectionSize), sectionName.c_str());
+        mapping.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                         DWORD(kSharedSectionSize), sectionName.c_str()));
         if (!mapping)
             return false;
         created = GetLastError() != ERROR_ALREADY_EXISTS;
     }
-    mappedView = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, kSharedSectionSize);
+    mappedView = MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, kSharedSectionSize);
     if (!mappedView) {
-        CloseHandle(mapping);
-        mapping = nullptr;
+        mapping.reset();
         created = false;
         return false;
     }
@@ -53,7 +52,5 @@ void WintabSharedSection::closeSection()
     if (mappedView)
         UnmapViewOfFile(mappedView);
     mappedView = nullptr;
-    if (mapping)
-        CloseHandle(mapping);
-    mapping = nullptr;
+    mapping.reset();
 }

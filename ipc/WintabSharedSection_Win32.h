@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ipc/OwnedHandle_Win32.h"
 #include "ipc/SessionId_Win32.h"
 #include "ipc/SessionNames.h"
 #include "ipc/WintabBridgeRecords.h"
@@ -35,7 +36,7 @@ public:
     void closeSection();
 
     void *view() const { return mappedView; }
-    bool hasMutex() const { return mutex != nullptr; }
+    bool hasMutex() const { return mutex.valid(); }
     // Whether openSection made the section rather than finding it.
     bool createdSection() const { return created; }
     std::chrono::milliseconds lockTimeout() const { return timeout; }
@@ -58,8 +59,8 @@ private:
 
     const std::string sectionName;
     const std::chrono::milliseconds timeout;
-    HANDLE mutex = nullptr;
-    HANDLE mapping = nullptr;
+    OwnedHandle mutex;
+    OwnedHandle mapping;
     void *mappedView = nullptr;
     bool created = false;
 };

@@ -25,7 +25,8 @@ HidIoStatus HidHandle_Win32::indexedString(std::uint32_t index, std::vector<std:
     if (closing || buffer.empty() || buffer.size() > MAXDWORD)
         return HidIoStatus::Failed;
     std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
-    const bool answered = HidD_GetIndexedString(handle, index, buffer.data(), ULONG(buffer.size()));
+    const bool answered =
+            HidD_GetIndexedString(handle.get(), index, buffer.data(), ULONG(buffer.size()));
     return answered ? HidIoStatus::Completed : HidIoStatus::Failed;
 }
 
@@ -37,7 +38,7 @@ HidIoStatus HidHandle_Win32::read(std::vector<std::uint8_t> &buffer,
         return HidIoStatus::Failed;
     std::size_t received = 0;
     const HidIoStatus status =
-            OverlappedIo_Win32::read(handle, buffer.data(), buffer.size(), received, timeout);
+            OverlappedIo_Win32::read(handle.get(), buffer.data(), buffer.size(), received, timeout);
     if (status == HidIoStatus::Completed)
         buffer.resize(received);
     return status;
@@ -49,14 +50,14 @@ HidIoStatus HidHandle_Win32::write(const std::uint8_t *report, std::size_t size,
     std::shared_lock<std::shared_mutex> lock(requests);
     if (closing)
         return HidIoStatus::Failed;
-    return OverlappedIo_Win32::write(handle, report, size, timeout);
+    return OverlappedIo_Win32::write(handle.get(), report, size, timeout);
 }
 
 void HidHandle_Win32::close()
 {
     if (closing.exchange(true))
         return;
-    CancelIoEx(handle, nullptr);
+    CancelIoEx(handle.get(), nullptr);
     std::unique_lock<std::shared_mutex> lock(requests);
-    CloseHandle(handle);
+    handle.reset();
 }

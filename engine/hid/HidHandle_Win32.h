@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/hid/IHidHandle.h"
+#include "ipc/OwnedHandle_Win32.h"
 
 #include <windows.h>
 
@@ -29,7 +30,7 @@ public:
     void close() override;
 
 private:
-    const HANDLE handle;
+    OwnedHandle handle;
     const HidAttributes deviceAttributes;
     const HidCapabilities deviceCapabilities;
     // Held shared by every request and exclusively while closing, so the handle is never closed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ipc/IoStatus.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,8 +29,4 @@ struct HidCapabilities
 };
 
 // How one read, write or indexed-string request ended.
-enum class HidIoStatus {
-    Completed,
-    TimedOut, // nothing came within the time-out; the request was cancelled
-    Failed,   // the handle is closed, the device is gone or the request was refused
-};
+using HidIoStatus = IoStatus;

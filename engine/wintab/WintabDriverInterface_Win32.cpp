@@ -57,7 +57,7 @@ bool WintabDriverInterface_Win32::postWintabPacket(const WintabPenRecord &record
 
     WintabPublishing::Facts facts;
     facts.ownProcessId = ownProcessId;
-    facts.foregroundProcessId = foregroundProcessId();
+    facts.foregroundProcessId = foregroundProcessId;
     facts.packetCounter = packetCounter;
 
     WintabPublishing::Outcome outcome;
@@ -77,10 +77,10 @@ bool WintabDriverInterface_Win32::postWintabPacket(const WintabPenRecord &record
 
 void WintabDriverInterface_Win32::send(const std::vector<PostMessageRecord> &requests)
 {
-    for (const PostMessageRecord &request : requests)
-        server.send(request);
-    if (!requests.empty())
-        recountClients(nullptr, 0);
+    if (requests.empty())
+        return;
+    server.send(requests);
+    recountClients(nullptr, 0);
 }
 
 void WintabDriverInterface_Win32::recountClients(const char *event, unsigned id)

@@ -12,7 +12,7 @@
 
 // Publishes pen packets to the Wintab contexts that Nibwire copies keep in the session's shared
 // section, and tells their windows over the pipe. Runs on the engine worker; the pipe's accept
-// thread only adds connections.
+// thread adds the connections of new clients and removes those of clients that went away.
 class WintabDriverInterface_Win32 : public IWintabDriverInterface
 {
 public:

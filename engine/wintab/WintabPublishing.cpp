@@ -2,6 +2,8 @@
 
 #include "engine/pen/TiltOrientation.h"
 
+#include <optional>
+
 namespace WintabPublishing {
 
 namespace {
@@ -102,20 +104,25 @@ Outcome publish(void *view, const WintabPenRecord &record, const PacketQueueEntr
     Outcome outcome;
     if (!view)
         return outcome;
+    std::optional<std::uint32_t> foreground;
+    auto inForeground = [&](const ContextSlot &slot) {
+        if (!foreground)
+            foreground = facts.foregroundProcessId ? facts.foregroundProcessId() : 0;
+        return slot.ownerProcessId == *foreground;
+    };
     for (std::uint32_t handle = 1; handle <= kContextCount; ++handle) {
         ContextSlot &slot = *contextSlotForHandle(view, handle);
         if (slot.window == 0 || slot.handle == 0)
             continue;
         if (slot.ownerProcessId == facts.ownProcessId)
             continue;
-        const bool inForeground = slot.ownerProcessId == facts.foregroundProcessId;
         const ApplicationCode code = slot.matchedCode;
         if (code == kForegroundOnlyCode) {
-            if (!inForeground)
+            if (!inForeground(slot))
                 continue;
             outcome.pointerOutputWanted = false;
         }
-        if (slot.hostCode() == kMouseHostCode && inForeground)
+        if (slot.hostCode() == kMouseHostCode && inForeground(slot))
             outcome.foregroundHostCode = int(kMouseHostCode);
         if (record.ink && code == kNoInkCode)
             continue;

@@ -4,6 +4,7 @@
 #include "ipc/WintabBridgeRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Which Wintab contexts see a pen packet, what lands in their queues and which messages their
@@ -44,7 +45,9 @@ PacketQueueEntry makeEntry(const WintabPenRecord &record, std::uint32_t time);
 struct Facts
 {
     std::uint32_t ownProcessId = 0;
-    std::uint32_t foregroundProcessId = 0;
+    // Asked at most once per packet, and only when a context's rule depends on the foreground
+    // application: the question costs a round trip to the window system.
+    std::function<std::uint32_t()> foregroundProcessId;
     // Counts every packet offered to Wintab; contexts of the pointer-only applications hold
     // pointer output back on odd counts.
     std::uint32_t packetCounter = 0;

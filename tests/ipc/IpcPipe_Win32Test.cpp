@@ -111,6 +111,32 @@ TEST(IpcPipe, clientReceivesEveryRecordWholeAndInOrder)
         EXPECT_EQ(records[n], bytesOf(recordNumber(n))) << "record " << n;
 }
 
+TEST(IpcPipe, recordsSentTogetherArriveWholeAndInOrder)
+{
+    const std::string prefix = uniquePipePrefix();
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    IPCClient client(prefix);
+    Received received;
+    client.start(received.callback(), kIntervalMs);
+    ASSERT_TRUE(connectedBoth(server, client));
+
+    // Batches of 1, 48 (three requests for each of 16 contexts) and 5 records.
+    std::vector<Bytes> expected;
+    std::uint32_t n = 0;
+    for (std::uint32_t size : {1u, 48u, 5u}) {
+        std::vector<PostMessageRecord> batch;
+        for (; batch.size() < size; ++n) {
+            batch.push_back(recordNumber(n));
+            expected.push_back(bytesOf(recordNumber(n)));
+        }
+        EXPECT_EQ(server.send(batch), 1u);
+    }
+
+    ASSERT_TRUE(waitUntil([&] { return received.count() >= n; }));
+    EXPECT_EQ(received.all(), expected);
+}
+
 TEST(IpcPipe, clientStartedBeforeTheServerConnectsOnceTheServerRuns)
 {
     const std::string prefix = uniquePipePrefix();
@@ -210,6 +236,94 @@ TEST(IpcPipe, connectionOfAClientThatWentAwayIsRemovedAtTheFirstFailedWrite)
 
     EXPECT_EQ(server.send(recordNumber(1)), 0u);
     EXPECT_EQ(server.connectionCount(), 0u);
+}
+
+// Events the server reported, in order.
+class ServerEvents
+{
+public:
+    InterprocessCommunication::EventCallback callback()
+    {
+        return [this](std::shared_ptr<InterprocessCommunication>, unsigned id, int event) {
+            std::lock_guard<std::mutex> lock(mutex);
+            events.emplace_back(id, event);
+        };
+    }
+    std::vector<std::pair<unsigned, int>> all() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return events;
+    }
+
+private:
+    mutable std::mutex mutex;
+    std::vector<std::pair<unsigned, int>> events;
+};
+
+HANDLE openRawClient(const std::string &fullName)
+{
+    HANDLE raw = INVALID_HANDLE_VALUE;
+    waitUntil([&] {
+        raw = CreateFileA(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+        return raw != INVALID_HANDLE_VALUE;
+    });
+    return raw;
+}
+
+TEST(IpcPipe, connectionsOfClientsThatWentAwayAreRemovedWithoutAWrite)
+{
+    const std::string prefix = uniquePipePrefix();
+    ServerEvents events;
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, events.callback()));
+    const std::string fullName = currentSessionName(prefix);
+
+    constexpr unsigned kClients = 20;
+    std::vector<std::pair<unsigned, int>> expected;
+    for (unsigned id = 1; id <= kClients; ++id) {
+        const HANDLE raw = openRawClient(fullName);
+        ASSERT_NE(raw, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(waitUntil([&] { return events.all().size() == expected.size() + 1; }));
+        CloseHandle(raw);
+        ASSERT_TRUE(waitUntil([&] { return server.connectionCount() == 0; })) << "client " << id;
+        expected.emplace_back(id, 1);
+        expected.emplace_back(id, 0);
+    }
+    EXPECT_EQ(events.all(), expected);
+}
+
+TEST(IpcPipe, aConnectionWhoseWriteFailedIsClosed)
+{
+    const std::string prefix = uniquePipePrefix();
+    IPCServer server(prefix);
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    const HANDLE raw = openRawClient(currentSessionName(prefix));
+    ASSERT_NE(raw, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(waitUntil([&] { return server.connectionCount() == 1; }));
+
+    // The client reads nothing, so the pipe's buffer fills up and a write fails.
+    std::uint32_t sent = 0;
+    while (server.send(recordNumber(sent)) == 1 && sent < 100000)
+        ++sent;
+    EXPECT_EQ(server.connectionCount(), 0u);
+
+    // What was written stays readable; then the client finds its pipe broken.
+    std::vector<std::uint8_t> buffer(4096);
+    DWORD error = 0;
+    EXPECT_TRUE(waitUntil([&] {
+        DWORD available = 0;
+        if (!PeekNamedPipe(raw, nullptr, 0, nullptr, &available, nullptr)) {
+            error = GetLastError();
+            return true;
+        }
+        DWORD read = 0;
+        if (available > 0)
+            ReadFile(raw, buffer.data(), DWORD(buffer.size()), &read, nullptr);
+        return false;
+    }));
+    EXPECT_EQ(error, DWORD(ERROR_BROKEN_PIPE));
+    CloseHandle(raw);
 }
 
 TEST(IpcPipe, stopsReturnWhileThreadsWaitForAClientOrAServer)

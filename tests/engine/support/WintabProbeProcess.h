@@ -60,7 +60,10 @@ public:
     {
         SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
         HANDLE writeEnd = nullptr;
-        if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
+        // The probe prints a line for every packet it reads. In a small pipe a burst of lines
+        // would hold the probe up until the polling reader below comes round, and that wait
+        // would count as the Wintab road's.
+        if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 1 << 20))
             return false;
         SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
         STARTUPINFOW startup = {};

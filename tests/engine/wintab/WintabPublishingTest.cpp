@@ -35,7 +35,10 @@ protected:
     {
         Facts facts;
         facts.ownProcessId = kOwnProcess;
-        facts.foregroundProcessId = kForegroundProcess;
+        facts.foregroundProcessId = [this] {
+            ++foregroundQuestions;
+            return kForegroundProcess;
+        };
         facts.packetCounter = packetCounter;
         return publish(view(), record, makeEntry(record, 1234), proximity, facts);
     }
@@ -54,6 +57,7 @@ protected:
 
     void *view() { return section.get(); }
 
+    int foregroundQuestions = 0;
     std::unique_ptr<std::uint64_t[]> section{
             new std::uint64_t[kSharedSectionSize / sizeof(std::uint64_t)]()};
 };
@@ -380,3 +384,38 @@ TEST_F(WintabPublishingTest, TheEnabledFlagIsNotConsulted)
 
     EXPECT_EQ(queue(12).writeCounter, 1u);
 }
+
+TEST_F(WintabPublishingTest, TheForegroundIsAskedOnceAndOnlyWhenAContextsRuleDependsOnIt)
+{
+    struct Case
+    {
+        const char *contexts;
+        std::vector<std::pair<ApplicationCode, ApplicationCode>> codes; // matched, host
+        int questions;
+    };
+    const std::vector<Case> cases = {
+        {"none", {}, 0},
+        {"plain ones", {{0, kUnrecognisedApplicationCode}, {2, kUnrecognisedApplicationCode}}, 0},
+        {"pointer-only and ink", {{kPointerOnlyCodeA, 0}, {kNoInkCode, 0}}, 0},
+        {"a foreground-only one", {{kForegroundOnlyCode, kUnrecognisedApplicationCode}}, 1},
+        {"a mouse host", {{0, kMouseHostCode}}, 1},
+        {"both", {{kForegroundOnlyCode, 0}, {0, kMouseHostCode}, {kForegroundOnlyCode, 0}}, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.contexts);
+        for (std::uint32_t handle = 1; handle <= kContextCount; ++handle)
+            *contextSlotForHandle(view(), handle) = ContextSlot{};
+        std::uint32_t handle = 1;
+        for (const auto &[matched, host] : c.codes) {
+            ContextSlot &slot = openContext(handle++);
+            slot.matchedCode = matched;
+            slot.setHostCode(host);
+        }
+        foregroundQuestions = 0;
+
+        post(hovering());
+
+        EXPECT_EQ(foregroundQuestions, c.questions);
+    }
+}
+
