@@ -35,6 +35,13 @@ Bytes penReport(std::uint8_t status, std::uint16_t x, std::uint16_t y, std::uint
             std::uint8_t(pressure), std::uint8_t(pressure >> 8), 0, 0, 0, 0};
 }
 
+// Pen report of width 3: status, x, y, pressure.
+Bytes widePenReport(std::uint8_t status, std::uint32_t x, std::uint32_t y, std::uint16_t pressure)
+{
+    return {9, 'A', status, std::uint8_t(x), std::uint8_t(x >> 8), std::uint8_t(x >> 16), std::uint8_t(y),
+            std::uint8_t(y >> 8), std::uint8_t(y >> 16), std::uint8_t(pressure), std::uint8_t(pressure >> 8), 0, 0};
+}
+
 Bytes keyReport(std::uint32_t bits, bool pressed)
 {
     return {9, 'B', 1, std::uint8_t(pressed ? 1 : 0), std::uint8_t(bits), std::uint8_t(bits >> 8), 0, 0, 0};
@@ -213,6 +220,43 @@ TEST(AppLogicDevices, AnArrivalThatCannotOpenReportsNothing)
     engine.logic->onTabletStatus(TabletStatus::Arrived, kSecondPath);
     EXPECT_EQ(status.count(), 0);
     EXPECT_EQ(engine.logic->currentIndex(), 0);
+}
+
+TEST(AppLogicDevices, AReportOfATabletThatIsNoLongerCurrentIsNotQueued)
+{
+    Engine engine{tablet(kFirstPath, "QZ-Pen 6"), simulatedTablet(kSecondPath, "QZ-Pen 8", {0x65, 6, 0, 0, 3})};
+    engine.logic->start();
+    engine.logic->stop(); // packets stay queued
+    // A read of the first tablet that entered its callback just before the switch.
+    const TabletDevice_Win32::ReportCallback firstTabletsCallback = engine.logic->currentDevice()->reportCallback();
+    ASSERT_TRUE(firstTabletsCallback);
+    engine.logic->selectDevice(1);
+
+    const Bytes report = penReport(0xA1, 0x1234, 0x0101, 100);
+    firstTabletsCallback(report.data(), report.size());
+    EXPECT_EQ(engine.logic->queuedPacketCount(), 0u);
+
+    // The second tablet's reports are decoded with its own three-byte coordinates.
+    engine.bus->feedReport(kSecondPath, widePenReport(0xA1, 0x012345, 0x00ABCD, 100));
+    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 1; }));
+    const auto pen = std::dynamic_pointer_cast<TabletPenPacket>(engine.logic->popPacket());
+    ASSERT_TRUE(pen);
+    EXPECT_EQ(pen->x, 0x012345u);
+    EXPECT_EQ(pen->y, 0x00ABCDu);
+}
+
+TEST(AppLogicDevices, RemovingTheCurrentTabletDropsItsQueuedPackets)
+{
+    Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
+    engine.logic->start();
+    engine.logic->stop();
+    for (std::uint32_t key : {0x01u, 0x02u, 0x04u})
+        engine.bus->feedReport(kFirstPath, keyReport(key, true));
+    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 3; }));
+
+    engine.logic->onTabletStatus(TabletStatus::Removed, kFirstPath);
+
+    EXPECT_EQ(engine.logic->queuedPacketCount(), 0u);
 }
 
 TEST(AppLogicDevices, OnlyTheSelectedTabletsReportsAreProcessed)
