@@ -283,9 +283,11 @@ void AppLogic::onTabletStatus(TabletStatus status, const char *path)
             clearPacketQueue();
         }
     }
+    // A removal, and an arrival that could not reopen the device it replaced, leave the window
+    // with one tablet fewer.
     if (arrived)
         emit tabletStatusChanged(true);
-    else if (status != TabletStatus::Arrived)
+    else if (status != TabletStatus::Arrived || removed)
         emit tabletStatusChanged(false);
 }
 

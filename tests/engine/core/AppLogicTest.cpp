@@ -259,6 +259,31 @@ TEST(AppLogicDevices, RemovingTheCurrentTabletDropsItsQueuedPackets)
     EXPECT_EQ(engine.logic->queuedPacketCount(), 0u);
 }
 
+TEST(AppLogicDevices, AReopenThatFailsReportsTheTabletGoneAndKeepsTheIndexSound)
+{
+    struct Row
+    {
+        int selected;
+        int expectedIndex;
+    };
+    for (const Row row : {Row{0, 0}, Row{1, 0}}) {
+        SCOPED_TRACE(row.selected);
+        Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
+        engine.logic->start();
+        engine.logic->selectDevice(row.selected);
+        QSignalSpy status(engine.logic.get(), &AppLogic::tabletStatusChanged);
+        engine.bus->removeDevice(kFirstPath);
+
+        engine.logic->onTabletStatus(TabletStatus::Arrived, kFirstPath);
+
+        ASSERT_EQ(status.count(), 1);
+        EXPECT_FALSE(status.at(0).at(0).toBool());
+        ASSERT_EQ(engine.logic->deviceInfoList().size(), 1u);
+        EXPECT_EQ(engine.logic->currentIndex(), row.expectedIndex);
+        EXPECT_EQ(engine.logic->currentDevice()->info().product, "QZ-Pen 8");
+    }
+}
+
 TEST(AppLogicDevices, OnlyTheSelectedTabletsReportsAreProcessed)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
