@@ -31,6 +31,11 @@ bool SimulatedHidBus::setWritesStalled(const std::string &path, bool stalled)
     return state->setWritesStalled(path, stalled);
 }
 
+bool SimulatedHidBus::setReadsFailing(const std::string &path, bool failing)
+{
+    return state->setReadsFailing(path, failing);
+}
+
 std::vector<SimulatedOutputReport> SimulatedHidBus::writtenReports(const std::string &path) const
 {
     return state->writtenReports(path);
@@ -51,6 +56,11 @@ bool SimulatedHidBus::waitForReplayEnd(const std::string &path,
 std::size_t SimulatedHidBus::openHandleCount(const std::string &path) const
 {
     return state->connectionCount(path);
+}
+
+std::vector<std::size_t> SimulatedHidBus::readCounts(const std::string &path) const
+{
+    return state->readCounts(path);
 }
 
 std::vector<HidInterface> SimulatedHidBus::enumerateInterfaces()

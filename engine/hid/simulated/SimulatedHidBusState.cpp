@@ -25,6 +25,7 @@ struct SimulatedHidBusState::Device
     bool readStarted = false;
     bool replayEnded = false;
     bool writesStalled = false;
+    bool readsFailing = false;
     bool opened = false;
     Clock::time_point firstOpenedAt;
     std::vector<SimulatedOutputReport> written;
@@ -140,6 +141,19 @@ bool SimulatedHidBusState::setWritesStalled(const std::string &path, bool stalle
     return true;
 }
 
+bool SimulatedHidBusState::setReadsFailing(const std::string &path, bool failing)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        const std::shared_ptr<Device> device = find(path);
+        if (!device)
+            return false;
+        device->readsFailing = failing;
+    }
+    wake.notify_all();
+    return true;
+}
+
 std::vector<HidInterface> SimulatedHidBusState::interfaces() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -181,12 +195,14 @@ HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::
         device.readStarted = true;
         wake.notify_all();
     }
+    ++connection.reads;
     const std::size_t length = device.description.inputReportLength;
-    if (unusable(connection) || buffer.empty() || buffer.size() < length)
+    if (unusable(connection) || device.readsFailing || buffer.empty() || buffer.size() < length)
         return HidIoStatus::Failed;
-    wake.wait_for(lock, boundedTimeout(timeout),
-                  [&] { return !connection.reports.empty() || unusable(connection); });
-    if (unusable(connection))
+    wake.wait_for(lock, boundedTimeout(timeout), [&] {
+        return !connection.reports.empty() || unusable(connection) || device.readsFailing;
+    });
+    if (unusable(connection) || device.readsFailing)
         return HidIoStatus::Failed;
     if (connection.reports.empty())
         return HidIoStatus::TimedOut;
@@ -290,6 +306,17 @@ std::size_t SimulatedHidBusState::connectionCount(const std::string &path) const
     std::lock_guard<std::mutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     return device ? device->connections.size() : 0;
+}
+
+std::vector<std::size_t> SimulatedHidBusState::readCounts(const std::string &path) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    std::vector<std::size_t> counts;
+    if (const std::shared_ptr<Device> device = find(path)) {
+        for (const std::shared_ptr<Connection> &connection : device->connections)
+            counts.push_back(connection->reads);
+    }
+    return counts;
 }
 
 std::shared_ptr<SimulatedHidBusState::Device> SimulatedHidBusState::find(

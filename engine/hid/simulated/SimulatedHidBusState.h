@@ -28,6 +28,7 @@ public:
         std::shared_ptr<Device> device;
         std::deque<std::vector<std::uint8_t>> reports;
         bool closed = false;
+        std::size_t reads = 0;
     };
 
     enum class AddResult {
@@ -50,6 +51,7 @@ public:
     bool remove(const std::string &path);
     void removeAll();
     bool setWritesStalled(const std::string &path, bool stalled);
+    bool setReadsFailing(const std::string &path, bool failing);
 
     std::vector<HidInterface> interfaces() const;
     // A new connection to the device and what the device says of itself; an empty pointer for
@@ -69,6 +71,7 @@ public:
                                std::chrono::milliseconds timeout) const;
     bool waitForReplayEnd(const std::string &path, std::chrono::milliseconds timeout) const;
     std::size_t connectionCount(const std::string &path) const;
+    std::vector<std::size_t> readCounts(const std::string &path) const;
 
 private:
     std::shared_ptr<Device> find(const std::string &path) const;

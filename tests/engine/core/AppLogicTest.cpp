@@ -76,6 +76,38 @@ public:
     std::vector<std::shared_ptr<PointerEvent>> events;
 };
 
+// Counts the key, dial and touch packets that the worker has processed. The count lives as
+// long as the connection, which may outlive this object when a test ends early.
+class ProcessedKeys
+{
+public:
+    explicit ProcessedKeys(AppLogic &logic)
+    {
+        QObject::connect(&logic, &AppLogic::componentDataChanged, &logic,
+                         [state = state](const QVariant &) {
+                             std::lock_guard<std::mutex> lock(state->mutex);
+                             ++state->count;
+                             state->processed.notify_all();
+                         },
+                         Qt::DirectConnection);
+    }
+
+    bool waitFor(std::size_t expected)
+    {
+        std::unique_lock<std::mutex> lock(state->mutex);
+        return state->processed.wait_for(lock, 5s, [&] { return state->count >= expected; });
+    }
+
+private:
+    struct State
+    {
+        std::mutex mutex;
+        std::condition_variable processed;
+        std::size_t count = 0;
+    };
+    const std::shared_ptr<State> state = std::make_shared<State>();
+};
+
 TabletConfigurePtr screenConfigure()
 {
     auto configure = std::make_shared<TabletConfigure>();
@@ -319,13 +351,35 @@ TEST(AppLogicWorker, PenPacketsWithoutAConfigurationGiveNoOutput)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6")};
     QSignalSpy pen(engine.logic.get(), &AppLogic::penDataChanged);
+    ProcessedKeys keys(*engine.logic);
     engine.logic->start();
     engine.bus->feedReport(kFirstPath, penReport(0xA1, 15000, 10000, 4000));
-    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 0; }));
-    std::this_thread::sleep_for(100ms);
+    // The worker takes packets in order: once the key after it is processed, so is the pen.
+    engine.bus->feedReport(kFirstPath, keyReport(0x01, true));
+    ASSERT_TRUE(keys.waitFor(1));
     engine.logic->stop();
     EXPECT_EQ(pen.count(), 0);
     EXPECT_EQ(engine.pointer->count(), 0u);
+}
+
+TEST(AppLogicWorker, AQueuedPacketWakesTheWorkerBeforeItsTimedWaitRunsOut)
+{
+    Engine engine{};
+    ProcessedKeys keys(*engine.logic);
+    engine.logic->start();
+    // Each packet is queued while the worker waits; a wake-up that did not come would leave it
+    // to the end of the 20 ms wait. Under load a few round trips may take as long.
+    constexpr int kPackets = 40;
+    int slow = 0;
+    for (int i = 1; i <= kPackets; ++i) {
+        const auto queued = std::chrono::steady_clock::now();
+        engine.logic->pushPacket(std::make_shared<TabletKeyPacket>(1, 1, 0));
+        ASSERT_TRUE(keys.waitFor(std::size_t(i)));
+        if (std::chrono::steady_clock::now() - queued >= 10ms)
+            ++slow;
+    }
+    engine.logic->stop();
+    EXPECT_LT(slow, kPackets / 2);
 }
 
 TEST(AppLogicWorker, APenStrokeBecomesPointerEventsAndPenData)
