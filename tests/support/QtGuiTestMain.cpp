@@ -1,5 +1,7 @@
 // Test entry for executables that need Qt Gui (screens, pixmaps): a QGuiApplication. Natively it
 // draws offscreen unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+#include "support/MainThreadWatcher.h"
+
 #include <QGuiApplication>
 
 #include <gmock/gmock.h>
@@ -26,6 +28,7 @@ extern "C" const char *__lsan_default_options()
 int main(int argc, char **argv)
 {
     testing::InitGoogleMock(&argc, argv);
+    startMainThreadWatcher();
 #ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
