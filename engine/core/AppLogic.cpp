@@ -33,6 +33,12 @@ AppLogic::AppLogic(EnginePlatform platform, QObject *parent)
     , spareNodes_(std::size_t(kQueueLimit) + 1)
     , configuredPressure_(std::make_shared<const PressureTable>(basePressureTable()))
     , basePressure_(basePressureTable())
+    , basePressureLookup_([this](std::uint32_t value) {
+        return lookupPressure(basePressure_, value, kPressureTableMaximum);
+    })
+    , configuredPressureLookup_([this](std::uint32_t value) {
+        return lookupPressure(*workerPressureTable_, value, kPressureTableMaximum);
+    })
     , penContext_(penContext())
     , penOutputs_(penOutputs())
     , actions_(actionServices(), *this)
@@ -472,14 +478,10 @@ void AppLogic::processPen(TabletPenPacket &pen, const WorkItem &item)
     if (!item.fromDevice || !configure)
         return;
     const PenDeviceLimits &limits = item.limits;
-    const PressureTable &configuredPressure = *item.configuredPressure;
 
-    PenPressure::processPenPressure(
-            pen, PenPressureSettings::fromConfigure(*configure), limits,
-            [this](std::uint32_t value) { return lookupPressure(basePressure_, value, kPressureTableMaximum); },
-            [&configuredPressure](std::uint32_t value) {
-                return lookupPressure(configuredPressure, value, kPressureTableMaximum);
-            });
+    workerPressureTable_ = item.configuredPressure.get();
+    PenPressure::processPenPressure(pen, PenPressureSettings::fromConfigure(*configure), limits,
+                                    basePressureLookup_, configuredPressureLookup_);
 
     PenContext &context = penContext_;
     context.eraserMode = eraserMode_;

@@ -14,6 +14,7 @@
 #include "engine/pen/PenContext.h"
 #include "engine/pen/PenDeviceLimits.h"
 #include "engine/pen/PenHandler.h"
+#include "engine/pen/PenPressure.h"
 #include "engine/pen/PressureTable.h"
 
 #include <QObject>
@@ -180,6 +181,10 @@ private:
     std::vector<MonitorInfo> monitors_;
 
     const PressureTable basePressure_;
+    // The worker's look-ups: the configured one reads the table that came with the packet.
+    const PressureTable *workerPressureTable_ = nullptr;
+    const PressureLookup basePressureLookup_;
+    const PressureLookup configuredPressureLookup_;
     PenHandler penHandler_; // worker only
     PenContext penContext_; // worker only
     PenOutputs penOutputs_; // worker only

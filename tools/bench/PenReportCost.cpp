@@ -72,10 +72,7 @@ struct Pipeline
     {
         DecodedPacket packet = ReportDecoder::decodeReport(report, kReportSize, device);
         TabletPenPacket *pen = packet.pen();
-        PenPressure::processPenPressure(
-                *pen, settings, limits,
-                [this](std::uint32_t value) { return lookupPressure(base, value, kPressureTableMaximum); },
-                [this](std::uint32_t value) { return lookupPressure(configured, value, kPressureTableMaximum); });
+        PenPressure::processPenPressure(*pen, settings, limits, baseLookup, configuredLookup);
         const PenOutcome outcome = handler.handlePen(*pen, configure, limits, context, outputs);
         benchmark::DoNotOptimize(outcome);
     }
@@ -86,6 +83,12 @@ struct Pipeline
     const PenPressureSettings settings = PenPressureSettings::fromConfigure(configure);
     const PressureTable base = basePressureTable();
     PressureTable configured;
+    const PressureLookup baseLookup = [this](std::uint32_t value) {
+        return lookupPressure(base, value, kPressureTableMaximum);
+    };
+    const PressureLookup configuredLookup = [this](std::uint32_t value) {
+        return lookupPressure(configured, value, kPressureTableMaximum);
+    };
     PenHandler handler;
     std::atomic<bool> toolChange{false};
     PenContext context;
