@@ -97,10 +97,10 @@ void AppLogic::start()
 void AppLogic::stop()
 {
     {
-        std::lock_guard<std::mutex> lock(packetMutex_);
+        std::lock_guard<SlimMutex> lock(packetMutex_);
         stop_ = true;
     }
-    wake_.notify_all();
+    wake_.notifyAll();
     if (worker_.joinable())
         worker_.join();
 }
@@ -111,14 +111,14 @@ void AppLogic::setConfigure(TabletConfigurePtr configure)
         return;
     auto table = std::make_shared<PressureTable>();
     pressureCurveTable(configure->pen.curve.middle, configure->pen.curve.end, *table);
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     requestedConfigure_ = std::move(configure);
     configuredPressure_ = std::move(table);
 }
 
 TabletConfigurePtr AppLogic::activeConfigure() const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return configureInUse_;
 }
 
@@ -217,7 +217,7 @@ void AppLogic::listenToCurrentDevice(const DevicePtr &previous)
 // The number of the new source; the device's limits go with its packets to the worker.
 std::uint32_t AppLogic::startListeningTo(const TabletDeviceInfo *identity)
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     dropQueuedPackets();
     if (!identity) {
         listenedSource_ = 0;
@@ -331,12 +331,12 @@ void AppLogic::onHidReport(const ReportSource &source, const std::uint8_t *repor
     if (!packet)
         return;
     {
-        std::lock_guard<std::mutex> lock(packetMutex_);
+        std::lock_guard<SlimMutex> lock(packetMutex_);
         if (source.number != listenedSource_ || !penFilter_.shouldQueue(packet))
             return;
         enqueue(packet);
     }
-    wake_.notify_all();
+    wake_.notifyAll();
 }
 
 void AppLogic::pushPacket(std::shared_ptr<TabletPacket> packet)
@@ -347,10 +347,10 @@ void AppLogic::pushPacket(std::shared_ptr<TabletPacket> packet)
     if (!copy)
         return;
     {
-        std::lock_guard<std::mutex> lock(packetMutex_);
+        std::lock_guard<SlimMutex> lock(packetMutex_);
         enqueue(copy);
     }
-    wake_.notify_all();
+    wake_.notifyAll();
 }
 
 // Under the packet mutex. Beyond the limit the oldest packet's node takes the new packet.
@@ -373,7 +373,7 @@ void AppLogic::dropQueuedPackets()
 
 std::shared_ptr<TabletPacket> AppLogic::popPacket()
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     if (queue_.empty())
         return {};
     const std::shared_ptr<TabletPacket> packet = queue_.front().toShared();
@@ -383,13 +383,13 @@ std::shared_ptr<TabletPacket> AppLogic::popPacket()
 
 void AppLogic::clearPacketQueue()
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     dropQueuedPackets();
 }
 
 std::size_t AppLogic::queuedPacketCount() const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return queue_.size();
 }
 
@@ -398,7 +398,7 @@ void AppLogic::refreshMonitors()
     if (!platform_.displays)
         return;
     std::vector<MonitorInfo> monitors = platform_.displays->enumerateMonitors(false);
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     monitors_ = std::move(monitors);
 }
 
@@ -419,8 +419,8 @@ void AppLogic::workerLoop()
 // copied only when the window hands over another configuration.
 bool AppLogic::waitForPacket(WorkItem &item)
 {
-    std::unique_lock<std::mutex> lock(packetMutex_);
-    wake_.wait_for(lock, kWorkerWait, [this] { return stop_ || !queue_.empty(); });
+    std::unique_lock<SlimMutex> lock(packetMutex_);
+    wake_.waitFor(lock, kWorkerWait, [this] { return stop_ || !queue_.empty(); });
     if (stop_ || queue_.empty())
         return false;
     item.packet = queue_.front();
@@ -526,7 +526,7 @@ PenOutputs AppLogic::penOutputs()
 
 QPoint AppLogic::wintabPosition(const QPoint &normalised) const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return WintabPosition::toWintabPosition(monitors_, normalised);
 }
 
@@ -609,7 +609,7 @@ void AppLogic::sendShortcut(const TabletKeyboardAction &action, bool pressed)
 QPoint AppLogic::cursorToNormalized() const
 {
     const QPoint cursor = platform_.cursorPosition ? platform_.cursorPosition() : QPoint();
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return CursorNormalization::toNormalized(monitors_, cursor);
 }
 

@@ -6,6 +6,8 @@
 #include "engine/actions/ActionRunner.h"
 #include "engine/core/EnginePlatform.h"
 #include "engine/core/IActionHost.h"
+#include "engine/core/SlimCondition.h"
+#include "engine/core/SlimMutex.h"
 #include "engine/decoding/DecodedPacket.h"
 #include "engine/decoding/PenReportFilter.h"
 #include "engine/device/TabletDeviceInfo.h"
@@ -21,7 +23,6 @@
 #include <QVariant>
 
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -166,8 +167,8 @@ private:
     // Queue, the device whose reports it takes, configurations, configured pressure table and
     // monitor list. A read thread holds its device's callback lock while it takes this mutex,
     // so nothing here may wait for a callback while holding it.
-    mutable std::mutex packetMutex_;
-    std::condition_variable wake_;
+    mutable SlimMutex packetMutex_;
+    SlimCondition wake_;
     std::list<DecodedPacket> queue_;
     // Nodes of packets taken or dropped, reused by the next packets: queueing never allocates.
     std::list<DecodedPacket> spareNodes_;

@@ -61,7 +61,7 @@ SimulatedHidBusState::~SimulatedHidBusState()
 SimulatedHidBusState::AddResult SimulatedHidBusState::add(const SimulatedHidDevice &description)
 {
     auto device = std::make_shared<Device>(description);
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     for (const std::shared_ptr<Device> &present : devices) {
         if (present->upperPath == device->upperPath)
             return AddResult::PathInUse;
@@ -79,7 +79,7 @@ SimulatedHidBusState::AddResult SimulatedHidBusState::add(const SimulatedHidDevi
 
 bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::uint8_t> &report)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device || report.empty())
         return false;
@@ -94,7 +94,7 @@ bool SimulatedHidBusState::remove(const std::string &path)
 {
     std::thread replaying;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         const std::shared_ptr<Device> device = find(path);
         if (!device)
             return false;
@@ -103,7 +103,7 @@ bool SimulatedHidBusState::remove(const std::string &path)
         replaying = std::move(device->replay);
         devices.erase(std::find(devices.begin(), devices.end(), device));
     }
-    wake.notify_all();
+    wake.notifyAll();
     if (replaying.joinable())
         replaying.join();
     return true;
@@ -113,7 +113,7 @@ void SimulatedHidBusState::removeAll()
 {
     std::vector<std::thread> replaying;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         for (const std::shared_ptr<Device> &device : devices) {
             device->removed = true;
             device->outputLog.reset();
@@ -121,7 +121,7 @@ void SimulatedHidBusState::removeAll()
         }
         devices.clear();
     }
-    wake.notify_all();
+    wake.notifyAll();
     for (std::thread &thread : replaying) {
         if (thread.joinable())
             thread.join();
@@ -131,32 +131,32 @@ void SimulatedHidBusState::removeAll()
 bool SimulatedHidBusState::setWritesStalled(const std::string &path, bool stalled)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         const std::shared_ptr<Device> device = find(path);
         if (!device)
             return false;
         device->writesStalled = stalled;
     }
-    wake.notify_all();
+    wake.notifyAll();
     return true;
 }
 
 bool SimulatedHidBusState::setReadsFailing(const std::string &path, bool failing)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         const std::shared_ptr<Device> device = find(path);
         if (!device)
             return false;
         device->readsFailing = failing;
     }
-    wake.notify_all();
+    wake.notifyAll();
     return true;
 }
 
 std::vector<HidInterface> SimulatedHidBusState::interfaces() const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     std::vector<HidInterface> found;
     for (const std::shared_ptr<Device> &device : devices)
         found.push_back({device->description.path, device->description.hardwareIds});
@@ -166,7 +166,7 @@ std::vector<HidInterface> SimulatedHidBusState::interfaces() const
 std::shared_ptr<SimulatedHidBusState::Connection> SimulatedHidBusState::connect(
         const std::string &path, HidAttributes &attributes, HidCapabilities &capabilities)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return nullptr;
@@ -189,17 +189,17 @@ std::shared_ptr<SimulatedHidBusState::Connection> SimulatedHidBusState::connect(
 HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::uint8_t> &buffer,
                                        std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     Device &device = *connection.device;
     if (!device.readStarted) {
         device.readStarted = true;
-        wake.notify_all();
+        wake.notifyAll();
     }
     ++connection.reads;
     const std::size_t length = device.description.inputReportLength;
     if (unusable(connection) || device.readsFailing || buffer.empty() || buffer.size() < length)
         return HidIoStatus::Failed;
-    wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return !connection.reports.empty() || unusable(connection) || device.readsFailing;
     });
     if (unusable(connection) || device.readsFailing)
@@ -217,12 +217,12 @@ HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::
 HidIoStatus SimulatedHidBusState::write(Connection &connection, const std::uint8_t *report,
                                         std::size_t size, std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     Device &device = *connection.device;
     const std::size_t length = device.description.outputReportLength;
     if (unusable(connection) || !report || size == 0 || (length != 0 && size != length))
         return HidIoStatus::Failed;
-    const bool accepted = wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    const bool accepted = wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return !device.writesStalled || unusable(connection);
     });
     if (unusable(connection))
@@ -231,14 +231,14 @@ HidIoStatus SimulatedHidBusState::write(Connection &connection, const std::uint8
         return HidIoStatus::TimedOut;
     record(device, report, size);
     lock.unlock();
-    wake.notify_all();
+    wake.notifyAll();
     return HidIoStatus::Completed;
 }
 
 HidIoStatus SimulatedHidBusState::indexedString(Connection &connection, std::uint32_t index,
                                                 std::vector<std::uint8_t> &buffer)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     if (unusable(connection) || buffer.empty())
         return HidIoStatus::Failed;
     const auto &strings = connection.device->description.indexedStrings;
@@ -254,7 +254,7 @@ HidIoStatus SimulatedHidBusState::indexedString(Connection &connection, std::uin
 void SimulatedHidBusState::disconnect(Connection &connection)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         if (connection.closed)
             return;
         connection.closed = true;
@@ -266,13 +266,13 @@ void SimulatedHidBusState::disconnect(Connection &connection)
                                          }),
                           connections.end());
     }
-    wake.notify_all();
+    wake.notifyAll();
 }
 
 std::vector<SimulatedOutputReport> SimulatedHidBusState::writtenReports(
         const std::string &path) const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     return device ? device->written : std::vector<SimulatedOutputReport>();
 }
@@ -280,11 +280,11 @@ std::vector<SimulatedOutputReport> SimulatedHidBusState::writtenReports(
 bool SimulatedHidBusState::waitForWrittenReports(const std::string &path, std::size_t count,
                                                  std::chrono::milliseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return false;
-    return wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    return wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return device->written.size() >= count || device->removed;
     }) && device->written.size() >= count;
 }
@@ -292,25 +292,25 @@ bool SimulatedHidBusState::waitForWrittenReports(const std::string &path, std::s
 bool SimulatedHidBusState::waitForReplayEnd(const std::string &path,
                                             std::chrono::milliseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return false;
-    return wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    return wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return device->replayEnded || device->removed;
     }) && device->replayEnded;
 }
 
 std::size_t SimulatedHidBusState::connectionCount(const std::string &path) const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     return device ? device->connections.size() : 0;
 }
 
 std::vector<std::size_t> SimulatedHidBusState::readCounts(const std::string &path) const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     std::vector<std::size_t> counts;
     if (const std::shared_ptr<Device> device = find(path)) {
         for (const std::shared_ptr<Connection> &connection : device->connections)
@@ -334,18 +334,18 @@ std::shared_ptr<SimulatedHidBusState::Device> SimulatedHidBusState::find(
 // is removed. Reports are due on an absolute schedule, so a late wake-up does not shift the rest.
 void SimulatedHidBusState::replay(const std::shared_ptr<Device> &device)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     wake.wait(lock, [&] { return device->readStarted || device->removed; });
     Clock::time_point due = Clock::now();
     for (const SimulatedInputReport &report : device->description.inputReports) {
         due += report.delay;
-        if (wake.wait_until(lock, due, [&] { return device->removed; }))
+        if (wake.waitUntil(lock, due, [&] { return device->removed; }))
             break;
         deliver(*device, report.bytes);
     }
     device->replayEnded = true;
     lock.unlock();
-    wake.notify_all();
+    wake.notifyAll();
 }
 
 // Every open handle gets its own copy, padded to the input report length as the system delivers
@@ -359,7 +359,7 @@ void SimulatedHidBusState::deliver(Device &device, std::vector<std::uint8_t> rep
         if (connection->reports.size() > kInputBufferCount)
             connection->reports.pop_front();
     }
-    wake.notify_all();
+    wake.notifyAll();
 }
 
 void SimulatedHidBusState::record(Device &device, const std::uint8_t *report, std::size_t size)

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "engine/core/SlimCondition.h"
+#include "engine/core/SlimMutex.h"
 #include "engine/hid/HidTypes.h"
 #include "engine/hid/simulated/SimulatedHidDevice.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -80,7 +80,7 @@ private:
     void record(Device &device, const std::uint8_t *report, std::size_t size);
     static bool unusable(const Connection &connection);
 
-    mutable std::mutex mutex;
-    mutable std::condition_variable wake;
+    mutable SlimMutex mutex;
+    mutable SlimCondition wake;
     std::vector<std::shared_ptr<Device>> devices; // in the order they were added
 };
