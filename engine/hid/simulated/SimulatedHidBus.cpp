@@ -16,9 +16,10 @@ SimulatedHidBus::AddResult SimulatedHidBus::addDevice(const SimulatedHidDevice &
     return state->add(device);
 }
 
-bool SimulatedHidBus::feedReport(const std::string &path, const std::vector<std::uint8_t> &report)
+bool SimulatedHidBus::feedReport(const std::string &path, const std::vector<std::uint8_t> &report,
+                                 std::chrono::steady_clock::time_point *queuedAt)
 {
-    return state->feed(path, report);
+    return state->feed(path, report, queuedAt);
 }
 
 bool SimulatedHidBus::removeDevice(const std::string &path)

@@ -34,8 +34,10 @@ public:
 
     // Hands one input report to every handle open on the device (none open: it is lost).
     // False for an unknown path, an empty report or one longer than the input report length;
-    // a shorter one is padded with zeros.
-    bool feedReport(const std::string &path, const std::vector<std::uint8_t> &report);
+    // a shorter one is padded with zeros. `queuedAt`, when given, receives the moment the
+    // report was queued, as a system's HID completes a read: where its latency starts.
+    bool feedReport(const std::string &path, const std::vector<std::uint8_t> &report,
+                    std::chrono::steady_clock::time_point *queuedAt = nullptr);
 
     // Unplugs the device: waiting reads and writes end with Failed at once.
     bool removeDevice(const std::string &path);

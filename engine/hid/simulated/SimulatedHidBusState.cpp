@@ -77,7 +77,8 @@ SimulatedHidBusState::AddResult SimulatedHidBusState::add(const SimulatedHidDevi
     return AddResult::Added;
 }
 
-bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::uint8_t> &report)
+bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::uint8_t> &report,
+                                Clock::time_point *queuedAt)
 {
     std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
@@ -87,6 +88,8 @@ bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::
     if (length != 0 && report.size() > length)
         return false;
     deliver(*device, report);
+    if (queuedAt)
+        *queuedAt = Clock::now();
     return true;
 }
 
@@ -104,6 +107,7 @@ bool SimulatedHidBusState::remove(const std::string &path)
         devices.erase(std::find(devices.begin(), devices.end(), device));
     }
     wake.notifyAll();
+    readable.notifyAll();
     if (replaying.joinable())
         replaying.join();
     return true;
@@ -122,6 +126,7 @@ void SimulatedHidBusState::removeAll()
         devices.clear();
     }
     wake.notifyAll();
+    readable.notifyAll();
     for (std::thread &thread : replaying) {
         if (thread.joinable())
             thread.join();
@@ -150,7 +155,7 @@ bool SimulatedHidBusState::setReadsFailing(const std::string &path, bool failing
             return false;
         device->readsFailing = failing;
     }
-    wake.notifyAll();
+    readable.notifyAll();
     return true;
 }
 
@@ -199,7 +204,7 @@ HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::
     const std::size_t length = device.description.inputReportLength;
     if (unusable(connection) || device.readsFailing || buffer.empty() || buffer.size() < length)
         return HidIoStatus::Failed;
-    wake.waitFor(lock, boundedTimeout(timeout), [&] {
+    readable.waitFor(lock, boundedTimeout(timeout), [&] {
         return !connection.reports.empty() || unusable(connection) || device.readsFailing;
     });
     if (unusable(connection) || device.readsFailing)
@@ -267,6 +272,7 @@ void SimulatedHidBusState::disconnect(Connection &connection)
                           connections.end());
     }
     wake.notifyAll();
+    readable.notifyAll();
 }
 
 std::vector<SimulatedOutputReport> SimulatedHidBusState::writtenReports(
@@ -359,7 +365,7 @@ void SimulatedHidBusState::deliver(Device &device, std::vector<std::uint8_t> rep
         if (connection->reports.size() > kInputBufferCount)
             connection->reports.pop_front();
     }
-    wake.notifyAll();
+    readable.notifyAll();
 }
 
 void SimulatedHidBusState::record(Device &device, const std::uint8_t *report, std::size_t size)

@@ -15,7 +15,8 @@
 
 // The inside of one simulated HID bus: its devices and the handles open on them. The bus and
 // every handle it opened share it, so a handle may outlive its bus (and then fails).
-// One mutex guards all of it; one condition wakes readers, stalled writers, replays and
+// One mutex guards all of it. Readers wait on a condition of their own, so that the writes to
+// a device wake none of them; the other condition wakes stalled writers, replays and
 // observers, each of which waits for its own predicate.
 class SimulatedHidBusState
 {
@@ -47,7 +48,8 @@ public:
     SimulatedHidBusState &operator=(const SimulatedHidBusState &) = delete;
 
     AddResult add(const SimulatedHidDevice &description);
-    bool feed(const std::string &path, const std::vector<std::uint8_t> &report);
+    bool feed(const std::string &path, const std::vector<std::uint8_t> &report,
+              std::chrono::steady_clock::time_point *queuedAt);
     bool remove(const std::string &path);
     void removeAll();
     bool setWritesStalled(const std::string &path, bool stalled);
@@ -82,5 +84,6 @@ private:
 
     mutable SlimMutex mutex;
     mutable SlimCondition wake;
+    mutable SlimCondition readable; // reports, removals, closed handles, failing reads
     std::vector<std::shared_ptr<Device>> devices; // in the order they were added
 };
