@@ -32,7 +32,6 @@ AppLogic::AppLogic(EnginePlatform platform, QObject *parent)
     , platform_(std::move(platform))
     , spareNodes_(std::size_t(kQueueLimit) + 1)
     , configuredPressure_(std::make_shared<const PressureTable>(basePressureTable()))
-    , basePressure_(basePressureTable())
     , basePressureLookup_([this](std::uint32_t value) {
         return lookupPressure(basePressure_, value, kPressureTableMaximum);
     })
@@ -41,6 +40,7 @@ AppLogic::AppLogic(EnginePlatform platform, QObject *parent)
     })
     , penContext_(penContext())
     , penOutputs_(penOutputs())
+    , basePressure_(basePressureTable())
     , actions_(actionServices(), *this)
 {
     registerPacketMetaTypes();
@@ -485,7 +485,8 @@ void AppLogic::processPen(TabletPenPacket &pen, const WorkItem &item)
 
     PenContext &context = penContext_;
     context.eraserMode = eraserMode_;
-    const PenOutcome outcome = penHandler_.handlePen(pen, *configure, limits, context, penOutputs_);
+    const PenOutputs &outputs = penOutputs_;
+    const PenOutcome outcome = penHandler_.handlePen(pen, *configure, limits, context, outputs);
     if (outcome.sentEvent) {
         lastPointerEvent_ = outcome.sentEvent;
         lastPointerPosition_ = QPoint(int(outcome.sentEvent->x), int(outcome.sentEvent->y));
@@ -502,28 +503,6 @@ void AppLogic::processPen(TabletPenPacket &pen, const WorkItem &item)
     emit penDataChanged(QVariant::fromValue(wrapper));
 }
 
-PenContext AppLogic::penContext()
-{
-    PenContext context;
-    context.takeToolChange = [this] { return toolChangePending_.exchange(false); };
-    context.cursorPosition = platform_.cursorPosition;
-    return context;
-}
-
-PenOutputs AppLogic::penOutputs()
-{
-    PenOutputs outputs;
-    outputs.toWintabPosition = [this](const QPoint &normalised) { return wintabPosition(normalised); };
-    outputs.sendPointer = [this](const std::shared_ptr<PointerEvent> &event) { sendPointer(event); };
-    if (const auto wintab = platform_.drivers ? platform_.drivers->wintabDriver() : nullptr) {
-        outputs.postWintab = [wintab](const WintabPenRecord &record) {
-            wintab->postWintabPacket(record);
-            return WintabAnswer{wintab->pointerOutputWanted() != 0, wintab->foregroundHostCode()};
-        };
-    }
-    return outputs;
-}
-
 QPoint AppLogic::wintabPosition(const QPoint &normalised) const
 {
     std::lock_guard<SlimMutex> lock(packetMutex_);
@@ -535,6 +514,32 @@ void AppLogic::sendPointer(const std::shared_ptr<PointerEvent> &event)
     const auto pointer = platform_.drivers ? platform_.drivers->pointerDriver() : nullptr;
     if (pointer && event && !pointer->sendPointerEvent(event))
         qCDebug(lcEngine) << "pointer event not sent";
+}
+
+// What the pen handler reads of the engine, made once; the worker sets the eraser mode.
+PenContext AppLogic::penContext()
+{
+    PenContext made;
+    made.takeToolChange = [this] { return toolChangePending_.exchange(false); };
+    made.cursorPosition = platform_.cursorPosition;
+    return made;
+}
+
+// The pen handler's way to the drivers, made once: they are fixed for the engine's life.
+PenOutputs AppLogic::penOutputs()
+{
+    PenOutputs made;
+    made.toWintabPosition = [this](const QPoint &position) { return wintabPosition(position); };
+    made.sendPointer = [this](const std::shared_ptr<PointerEvent> &event) { sendPointer(event); };
+    const std::shared_ptr<IWintabDriverInterface> wintab =
+            platform_.drivers ? platform_.drivers->wintabDriver() : nullptr;
+    if (wintab) {
+        made.postWintab = [wintab](const WintabPenRecord &record) {
+            wintab->postWintabPacket(record);
+            return WintabAnswer{wintab->pointerOutputWanted() != 0, wintab->foregroundHostCode()};
+        };
+    }
+    return made;
 }
 
 // ---- actions

@@ -181,14 +181,16 @@ private:
     std::shared_ptr<const PressureTable> configuredPressure_;
     std::vector<MonitorInfo> monitors_;
 
-    const PressureTable basePressure_;
-    // The worker's look-ups: the configured one reads the table that came with the packet.
+    // Built once for the worker. The configured look-up reads the table that came with the
+    // packet.
     const PressureTable *workerPressureTable_ = nullptr;
     const PressureLookup basePressureLookup_;
     const PressureLookup configuredPressureLookup_;
-    PenHandler penHandler_; // worker only
-    PenContext penContext_; // worker only
-    PenOutputs penOutputs_; // worker only
+    PenContext penContext_;
+    const PenOutputs penOutputs_;
+
+    const PressureTable basePressure_;
+    PenHandler penHandler_;     // worker only
     std::shared_ptr<PointerEvent> lastPointerEvent_;
     QPoint lastPointerPosition_;
     std::atomic<bool> eraserMode_{false};
