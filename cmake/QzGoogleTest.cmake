@@ -14,7 +14,7 @@ set(CMAKE_AUTOMOC ON)
 # Test code is compiled for a short build rather than fast code: -O1 with line tables only takes
 # a third of the time of -O2 with full debug info, and the tests run just as well.
 set(QZ_TEST_COMPILE_OPTIONS -O1 -g1)
-foreach(target gtest gtest_main gmock gmock_main)
+foreach(target gtest gmock)
   target_compile_options(${target} PRIVATE ${QZ_TEST_COMPILE_OPTIONS})
 endforeach()
 
@@ -52,7 +52,8 @@ function(qz_add_test name)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
     target_link_libraries(${name} PRIVATE gmock Qt5::Test ${arg_LIBS})
   else()
-    target_link_libraries(${name} PRIVATE gmock_main ${arg_LIBS})
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp)
+    target_link_libraries(${name} PRIVATE gmock ${arg_LIBS})
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${QZ_TEST_COMPILE_OPTIONS})

@@ -14,7 +14,9 @@
 #include "engine/pen/WintabPosition.h"
 
 #include <QLoggingCategory>
+#include <QMetaMethod>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -28,11 +30,20 @@ constexpr std::chrono::milliseconds kWorkerWait(20);
 AppLogic::AppLogic(EnginePlatform platform, QObject *parent)
     : QObject(parent)
     , platform_(std::move(platform))
+    , spareNodes_(std::size_t(kQueueLimit) + 1)
+    , configuredPressure_(std::make_shared<const PressureTable>(basePressureTable()))
+    , basePressureLookup_([this](std::uint32_t value) {
+        return lookupPressure(basePressure_, value, kPressureTableMaximum);
+    })
+    , configuredPressureLookup_([this](std::uint32_t value) {
+        return lookupPressure(*workerPressureTable_, value, kPressureTableMaximum);
+    })
+    , penContext_(penContext())
+    , penOutputs_(penOutputs())
     , basePressure_(basePressureTable())
     , actions_(actionServices(), *this)
 {
     registerPacketMetaTypes();
-    configuredPressure_ = basePressure_;
     if (platform_.displays) {
         connect(platform_.displays, &ScreenStatusListen::displayChanged, this, &AppLogic::refreshMonitors);
         refreshMonitors();
@@ -86,10 +97,10 @@ void AppLogic::start()
 void AppLogic::stop()
 {
     {
-        std::lock_guard<std::mutex> lock(packetMutex_);
+        std::lock_guard<SlimMutex> lock(packetMutex_);
         stop_ = true;
     }
-    wake_.notify_all();
+    wake_.notifyAll();
     if (worker_.joinable())
         worker_.join();
 }
@@ -98,16 +109,16 @@ void AppLogic::setConfigure(TabletConfigurePtr configure)
 {
     if (!configure)
         return;
-    PressureTable table;
-    pressureCurveTable(configure->pen.curve.middle, configure->pen.curve.end, table);
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    auto table = std::make_shared<PressureTable>();
+    pressureCurveTable(configure->pen.curve.middle, configure->pen.curve.end, *table);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     requestedConfigure_ = std::move(configure);
     configuredPressure_ = std::move(table);
 }
 
 TabletConfigurePtr AppLogic::activeConfigure() const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return configureInUse_;
 }
 
@@ -178,13 +189,44 @@ void AppLogic::makeCurrent(int index)
     listenToCurrentDevice(previous);
 }
 
+// When the current device is another one than `previous`, the queue stops taking the previous
+// device's reports and drops those it holds before the current device's callback is bound. A
+// read thread of the previous device that is inside its callback meanwhile finds its source
+// no longer listened to and queues nothing.
 void AppLogic::listenToCurrentDevice(const DevicePtr &previous)
 {
     const DevicePtr current = currentDevice();
-    if (previous && previous != current)
+    if (current == previous)
+        return;
+    if (!current) {
+        startListeningTo(nullptr);
+        if (previous)
+            previous->clearReportCallback();
+        return;
+    }
+    ReportSource source;
+    source.identity = current->info();
+    source.number = startListeningTo(&source.identity);
+    if (previous)
         previous->clearReportCallback();
-    if (current && current != previous)
-        current->setReportCallback([this](const std::uint8_t *report, std::size_t size) { onHidReport(report, size); });
+    current->setReportCallback([this, source](const std::uint8_t *report, std::size_t size) {
+        onHidReport(source, report, size);
+    });
+}
+
+// The number of the new source; the device's limits go with its packets to the worker.
+std::uint32_t AppLogic::startListeningTo(const TabletDeviceInfo *identity)
+{
+    std::lock_guard<SlimMutex> lock(packetMutex_);
+    dropQueuedPackets();
+    if (!identity) {
+        listenedSource_ = 0;
+        listenedLimits_ = PenDeviceLimits();
+        return 0;
+    }
+    listenedSource_ = ++lastSourceNumber_;
+    listenedLimits_ = PenDeviceLimits::fromDeviceInfo(*identity);
+    return listenedSource_;
 }
 
 void AppLogic::closeAllDevices()
@@ -195,6 +237,7 @@ void AppLogic::closeAllDevices()
         devices.swap(devices_);
         currentIndex_ = -1;
     }
+    startListeningTo(nullptr);
     for (const DevicePtr &device : devices)
         device->close();
 }
@@ -208,8 +251,7 @@ void AppLogic::selectDevice(int index)
         if (devices_.empty() || index < 0 || index >= int(devices_.size()) || current < 0 || index == current)
             return;
     }
-    makeCurrent(index);
-    clearPacketQueue();
+    makeCurrent(index); // drops the packets of the device that was current
 }
 
 void AppLogic::reopenDevices()
@@ -229,94 +271,125 @@ void AppLogic::onTabletStatus(TabletStatus status, const char *path)
 {
     std::lock_guard<std::mutex> change(deviceChangeMutex_);
     const std::string devicePath = path ? path : "";
-    const DevicePtr previous = currentDevice();
-
-    DevicePtr removed;
-    int removedIndex = -1;
-    {
-        std::lock_guard<std::mutex> lock(deviceListMutex_);
-        for (std::size_t i = 0; i < devices_.size(); ++i) {
-            if (devices_[i]->info().path == devicePath) {
-                removed = devices_[i];
-                removedIndex = int(i);
-                devices_.erase(devices_.begin() + std::ptrdiff_t(i));
-                break;
-            }
-        }
-        if (removedIndex >= 0) {
-            // Removing the current device makes the first remaining one current; removing
-            // one before it keeps the current one current.
-            if (removedIndex == currentIndex_)
-                currentIndex_ = devices_.empty() ? -1 : 0;
-            else if (removedIndex < currentIndex_)
-                --currentIndex_;
-        }
-    }
+    const DevicePtr removed = removeDevice(devicePath);
     if (removed)
         removed->close();
 
-    if (status != TabletStatus::Arrived) {
-        listenToCurrentDevice(previous == removed ? DevicePtr() : previous);
-        emit tabletStatusChanged(false);
-        return;
+    DevicePtr arrived;
+    if (status == TabletStatus::Arrived) {
+        const DevicePtr previous = currentDevice();
+        arrived = openDevice(devicePath);
+        if (arrived) {
+            {
+                std::lock_guard<std::mutex> lock(deviceListMutex_);
+                devices_.push_back(arrived);
+                currentIndex_ = 0; // an arrival makes the first tablet of the list current again
+            }
+            listenToCurrentDevice(previous);
+            clearPacketQueue();
+        }
     }
-
-    DevicePtr arrived = openDevice(devicePath);
-    if (arrived) {
-        std::lock_guard<std::mutex> lock(deviceListMutex_);
-        devices_.push_back(arrived);
-        currentIndex_ = 0; // an arrival makes the first tablet of the list current again
-    }
-    listenToCurrentDevice(previous == removed ? DevicePtr() : previous);
-    if (arrived) {
-        clearPacketQueue();
+    // A removal, and an arrival that could not reopen the device it replaced, leave the window
+    // with one tablet fewer.
+    if (arrived)
         emit tabletStatusChanged(true);
+    else if (status != TabletStatus::Arrived || removed)
+        emit tabletStatusChanged(false);
+}
+
+// Takes the first device opened on `path` out of the list and stops listening to it; the
+// caller closes it.
+AppLogic::DevicePtr AppLogic::removeDevice(const std::string &path)
+{
+    const DevicePtr previous = currentDevice();
+    DevicePtr removed;
+    {
+        std::lock_guard<std::mutex> lock(deviceListMutex_);
+        const auto found = std::find_if(devices_.begin(), devices_.end(),
+                                        [&](const DevicePtr &device) { return device->info().path == path; });
+        if (found == devices_.end())
+            return {};
+        const int removedIndex = int(found - devices_.begin());
+        removed = *found;
+        devices_.erase(found);
+        // Removing the current device makes the first remaining one current; removing one
+        // before it keeps the current one current.
+        if (removedIndex == currentIndex_)
+            currentIndex_ = devices_.empty() ? -1 : 0;
+        else if (removedIndex < currentIndex_)
+            --currentIndex_;
     }
+    listenToCurrentDevice(previous);
+    return removed;
 }
 
 // ---- reports and queue
 
-void AppLogic::onHidReport(const std::uint8_t *report, std::size_t size)
+void AppLogic::onHidReport(const ReportSource &source, const std::uint8_t *report, std::size_t size)
 {
-    const DevicePtr device = currentDevice();
-    if (!device)
+    const DecodedPacket packet = ReportDecoder::decodeReport(report, size, source.identity);
+    if (!packet)
         return;
-    std::shared_ptr<TabletPacket> packet = ReportDecoder::decodeReport(report, size, device->info());
-    if (!packet || !penFilter_.shouldQueue(*packet))
-        return;
-    pushPacket(std::move(packet));
+    {
+        std::lock_guard<SlimMutex> lock(packetMutex_);
+        if (source.number != listenedSource_ || !penFilter_.shouldQueue(packet))
+            return;
+        enqueue(packet);
+    }
+    wake_.notifyAll();
 }
 
 void AppLogic::pushPacket(std::shared_ptr<TabletPacket> packet)
 {
+    if (!packet)
+        return;
+    const DecodedPacket copy = DecodedPacket::copyOf(*packet);
+    if (!copy)
+        return;
     {
-        std::lock_guard<std::mutex> lock(packetMutex_);
-        if (queue_.size() > std::size_t(kQueueLimit))
-            queue_.pop_front();
-        queue_.push_back(std::move(packet));
+        std::lock_guard<SlimMutex> lock(packetMutex_);
+        enqueue(copy);
     }
-    wake_.notify_all();
+    wake_.notifyAll();
+}
+
+// Under the packet mutex. Beyond the limit the oldest packet's node takes the new packet.
+void AppLogic::enqueue(const DecodedPacket &packet)
+{
+    if (queue_.size() > std::size_t(kQueueLimit))
+        queue_.splice(queue_.end(), queue_, queue_.begin());
+    else if (spareNodes_.empty())
+        queue_.emplace_back();
+    else
+        queue_.splice(queue_.end(), spareNodes_, spareNodes_.begin());
+    queue_.back() = packet;
+}
+
+// Under the packet mutex.
+void AppLogic::dropQueuedPackets()
+{
+    spareNodes_.splice(spareNodes_.end(), queue_);
 }
 
 std::shared_ptr<TabletPacket> AppLogic::popPacket()
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     if (queue_.empty())
         return {};
-    std::shared_ptr<TabletPacket> packet = queue_.front();
-    queue_.pop_front();
+    const std::shared_ptr<TabletPacket> packet = queue_.front().toShared();
+    spareNodes_.splice(spareNodes_.end(), queue_, queue_.begin());
     return packet;
 }
 
 void AppLogic::clearPacketQueue()
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
-    queue_.clear();
+    std::lock_guard<SlimMutex> lock(packetMutex_);
+    dropQueuedPackets();
 }
 
 std::size_t AppLogic::queuedPacketCount() const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return queue_.size();
 }
 
@@ -325,7 +398,7 @@ void AppLogic::refreshMonitors()
     if (!platform_.displays)
         return;
     std::vector<MonitorInfo> monitors = platform_.displays->enumerateMonitors(false);
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     monitors_ = std::move(monitors);
 }
 
@@ -333,109 +406,104 @@ void AppLogic::refreshMonitors()
 
 void AppLogic::workerLoop()
 {
+    WorkItem item;
     while (!stop_) {
-        TabletConfigurePtr configure;
-        const std::shared_ptr<TabletPacket> packet = waitForPacket(configure);
-        if (packet)
-            processPacket(packet, configure);
+        if (waitForPacket(item))
+            processPacket(item);
     }
     qCDebug(lcEngine) << "worker stopped";
 }
 
-// The next packet with the configuration to process it with, or nothing after the wait.
-std::shared_ptr<TabletPacket> AppLogic::waitForPacket(TabletConfigurePtr &configure)
+// Takes the next packet with the configuration and device it is processed with; false after a
+// wait without one. The item keeps its shared pointers from packet to packet, so they are
+// copied only when the window hands over another configuration.
+bool AppLogic::waitForPacket(WorkItem &item)
 {
-    std::unique_lock<std::mutex> lock(packetMutex_);
-    wake_.wait_for(lock, kWorkerWait, [this] { return stop_ || !queue_.empty(); });
+    std::unique_lock<SlimMutex> lock(packetMutex_);
+    wake_.waitFor(lock, kWorkerWait, [this] { return stop_ || !queue_.empty(); });
     if (stop_ || queue_.empty())
-        return {};
-    std::shared_ptr<TabletPacket> packet = queue_.front();
-    queue_.pop_front();
-    configureInUse_ = requestedConfigure_;
-    configure = configureInUse_;
-    return packet;
+        return false;
+    item.packet = queue_.front();
+    spareNodes_.splice(spareNodes_.end(), queue_, queue_.begin());
+    if (configureInUse_ != requestedConfigure_)
+        configureInUse_ = requestedConfigure_;
+    if (item.configure != configureInUse_)
+        item.configure = configureInUse_;
+    if (item.configuredPressure != configuredPressure_)
+        item.configuredPressure = configuredPressure_;
+    item.fromDevice = listenedSource_ != 0;
+    item.limits = listenedLimits_;
+    return true;
 }
 
-void AppLogic::processPacket(const std::shared_ptr<TabletPacket> &packet, const TabletConfigurePtr &configure)
+void AppLogic::processPacket(WorkItem &item)
 {
-    switch (packet->type) {
-    case TabletPacket::Pen:
-        if (auto *pen = dynamic_cast<TabletPenPacket *>(packet.get())) {
-            handlePenButtons(pen->button2 != 0, pen->button1 != 0);
-            processPen(*pen, configure);
-        }
+    DecodedPacket &packet = item.packet;
+    if (TabletPenPacket *pen = packet.pen()) {
+        handlePenButtons(pen->button2 != 0, pen->button1 != 0);
+        processPen(*pen, item);
+        return;
+    }
+    const TabletPacket *component = packet.get();
+    if (!component)
+        return;
+    switch (component->type) {
+    case TabletPacket::Key: {
+        const auto &key = static_cast<const TabletKeyPacket &>(*component);
+        handleKey(key);
+        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(key)));
         break;
-    case TabletPacket::Key:
-        if (auto *key = dynamic_cast<TabletKeyPacket *>(packet.get())) {
-            handleKey(*key);
-            emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*key)));
-        }
+    }
+    case TabletPacket::Dial: {
+        const auto &dial = static_cast<const TabletDialPacket &>(*component);
+        handleDial(dial);
+        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(dial)));
         break;
-    case TabletPacket::Dial:
-        if (auto *dial = dynamic_cast<TabletDialPacket *>(packet.get())) {
-            handleDial(*dial);
-            emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*dial)));
-        }
+    }
+    case TabletPacket::Touch: {
+        const auto &touch = static_cast<const TabletTouchPacket &>(*component);
+        handleTouch(touch);
+        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(touch)));
         break;
-    case TabletPacket::Touch:
-        if (auto *touch = dynamic_cast<TabletTouchPacket *>(packet.get())) {
-            handleTouch(*touch);
-            emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(*touch)));
-        }
-        break;
+    }
     default:
         break;
     }
 }
 
-void AppLogic::processPen(TabletPenPacket &pen, const TabletConfigurePtr &configure)
+void AppLogic::processPen(TabletPenPacket &pen, const WorkItem &item)
 {
     const TabletPenPacket received = pen;
-    const DevicePtr device = currentDevice();
-    if (!device || !configure)
+    const TabletConfigurePtr &configure = item.configure;
+    if (!item.fromDevice || !configure)
         return;
-    const TabletDeviceInfo info = device->info();
-    const PenDeviceLimits limits = PenDeviceLimits::fromDeviceInfo(info);
+    const PenDeviceLimits &limits = item.limits;
 
-    PenPressure::processPenPressure(
-            pen, PenPressureSettings::fromConfigure(*configure), limits,
-            [this](std::uint32_t value) { return lookupPressure(basePressure_, value, kPressureTableMaximum); },
-            [this](std::uint32_t value) { return lookupConfiguredPressure(value); });
+    workerPressureTable_ = item.configuredPressure.get();
+    PenPressure::processPenPressure(pen, PenPressureSettings::fromConfigure(*configure), limits,
+                                    basePressureLookup_, configuredPressureLookup_);
 
-    PenContext context;
+    PenContext &context = penContext_;
     context.eraserMode = eraserMode_;
-    context.takeToolChange = [this] { return toolChangePending_.exchange(false); };
-    context.cursorPosition = platform_.cursorPosition;
-    PenOutputs outputs;
-    outputs.toWintabPosition = [this](const QPoint &normalised) { return wintabPosition(normalised); };
-    outputs.sendPointer = [this](const std::shared_ptr<PointerEvent> &event) { sendPointer(event); };
-    if (const auto wintab = platform_.drivers ? platform_.drivers->wintabDriver() : nullptr) {
-        outputs.postWintab = [wintab](const WintabPenRecord &record) {
-            wintab->postWintabPacket(record);
-            return WintabAnswer{wintab->pointerOutputWanted() != 0, wintab->foregroundHostCode()};
-        };
-    }
-
+    const PenOutputs &outputs = penOutputs_;
     const PenOutcome outcome = penHandler_.handlePen(pen, *configure, limits, context, outputs);
     if (outcome.sentEvent)
         rememberPointerEvent(outcome.sentEvent);
 
+    // The wrapper is built only for a window that listens.
+    static const QMetaMethod penDataSignal = QMetaMethod::fromSignal(&AppLogic::penDataChanged);
+    if (!isSignalConnected(penDataSignal))
+        return;
     TabletPenPacketWrapper wrapper(received, pen);
     wrapper.trace = outcome.trace.values();
     wrapper.valid = 1;
-    wrapper.pressureMax = info.maximumPressure;
+    wrapper.pressureMax = limits.maximumPressure;
     emit penDataChanged(QVariant::fromValue(wrapper));
-}
-
-std::uint32_t AppLogic::lookupConfiguredPressure(std::uint32_t value) const
-{
-    std::lock_guard<std::mutex> lock(packetMutex_);
-    return lookupPressure(configuredPressure_, value, kPressureTableMaximum);
 }
 
 QPoint AppLogic::wintabPosition(const QPoint &normalised) const
 {
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return WintabPosition::toWintabPosition(monitors_, normalised);
 }
 
@@ -444,6 +512,32 @@ void AppLogic::sendPointer(const std::shared_ptr<PointerEvent> &event)
     const auto pointer = platform_.drivers ? platform_.drivers->pointerDriver() : nullptr;
     if (pointer && event && !pointer->sendPointerEvent(event))
         qCDebug(lcEngine) << "pointer event not sent";
+}
+
+// What the pen handler reads of the engine, made once; the worker sets the eraser mode.
+PenContext AppLogic::penContext()
+{
+    PenContext made;
+    made.takeToolChange = [this] { return toolChangePending_.exchange(false); };
+    made.cursorPosition = platform_.cursorPosition;
+    return made;
+}
+
+// The pen handler's way to the drivers, made once: they are fixed for the engine's life.
+PenOutputs AppLogic::penOutputs()
+{
+    PenOutputs made;
+    made.toWintabPosition = [this](const QPoint &position) { return wintabPosition(position); };
+    made.sendPointer = [this](const std::shared_ptr<PointerEvent> &event) { sendPointer(event); };
+    const std::shared_ptr<IWintabDriverInterface> wintab =
+            platform_.drivers ? platform_.drivers->wintabDriver() : nullptr;
+    if (wintab) {
+        made.postWintab = [wintab](const WintabPenRecord &record) {
+            wintab->postWintabPacket(record);
+            return WintabAnswer{wintab->pointerOutputWanted() != 0, wintab->foregroundHostCode()};
+        };
+    }
+    return made;
 }
 
 // ---- actions
@@ -518,7 +612,7 @@ void AppLogic::sendShortcut(const TabletKeyboardAction &action, bool pressed)
 QPoint AppLogic::cursorToNormalized() const
 {
     const QPoint cursor = platform_.cursorPosition ? platform_.cursorPosition() : QPoint();
-    std::lock_guard<std::mutex> lock(packetMutex_);
+    std::lock_guard<SlimMutex> lock(packetMutex_);
     return CursorNormalization::toNormalized(monitors_, cursor);
 }
 

@@ -6,18 +6,23 @@
 #include "engine/actions/ActionRunner.h"
 #include "engine/core/EnginePlatform.h"
 #include "engine/core/IActionHost.h"
+#include "engine/core/SlimCondition.h"
+#include "engine/core/SlimMutex.h"
+#include "engine/decoding/DecodedPacket.h"
 #include "engine/decoding/PenReportFilter.h"
 #include "engine/device/TabletDeviceInfo.h"
 #include "engine/device/TabletStatus.h"
 #include "engine/display/MonitorInfo.h"
+#include "engine/pen/PenContext.h"
+#include "engine/pen/PenDeviceLimits.h"
 #include "engine/pen/PenHandler.h"
+#include "engine/pen/PenPressure.h"
 #include "engine/pen/PressureTable.h"
 
 #include <QObject>
 #include <QVariant>
 
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -41,6 +46,15 @@ class AppLogic : public QObject, private IActionHost
 public:
     static constexpr int kQueueLimit = 2048;
 
+    // The device that one report callback was bound to: its identity, copied when the callback
+    // was set, decodes its reports, and its number tells whether it is still the device whose
+    // reports are queued.
+    struct ReportSource
+    {
+        std::uint32_t number = 0;
+        TabletDeviceInfo identity;
+    };
+
     explicit AppLogic(EnginePlatform platform, QObject *parent = nullptr);
     ~AppLogic() override;
 
@@ -62,8 +76,12 @@ public:
     void selectDevice(int index);
     void reopenDevices();
     void onTabletStatus(TabletStatus status, const char *path);
-    void onHidReport(const std::uint8_t *report, std::size_t size);
+    // The report callback of the current device, on its read thread: decodes with the identity
+    // of the device that sent the report and queues the packet, unless that device is no
+    // longer the current one. Allocates nothing.
+    void onHidReport(const ReportSource &source, const std::uint8_t *report, std::size_t size);
 
+    // Queue operations; pushPacket queues for the current device.
     void pushPacket(std::shared_ptr<TabletPacket> packet);
     std::shared_ptr<TabletPacket> popPacket();
     void clearPacketQueue();
@@ -97,17 +115,33 @@ signals:
 private:
     using DevicePtr = std::shared_ptr<TabletDevice_Win32>;
 
+    // One packet as the worker takes it from the queue, with what it is processed with.
+    struct WorkItem
+    {
+        DecodedPacket packet;
+        TabletConfigurePtr configure;
+        std::shared_ptr<const PressureTable> configuredPressure;
+        // Of the device that sent the packet; absent when no device is current.
+        bool fromDevice = false;
+        PenDeviceLimits limits;
+    };
+
     DevicePtr openDevice(const std::string &path);
     std::vector<DevicePtr> openTablets();
+    DevicePtr removeDevice(const std::string &path);
     void makeCurrent(int index);
     void listenToCurrentDevice(const DevicePtr &previous);
+    std::uint32_t startListeningTo(const TabletDeviceInfo *identity);
     void closeAllDevices();
 
+    void enqueue(const DecodedPacket &packet);
+    void dropQueuedPackets();
     void workerLoop();
-    std::shared_ptr<TabletPacket> waitForPacket(TabletConfigurePtr &configure);
-    void processPacket(const std::shared_ptr<TabletPacket> &packet, const TabletConfigurePtr &configure);
-    void processPen(TabletPenPacket &pen, const TabletConfigurePtr &configure);
-    std::uint32_t lookupConfiguredPressure(std::uint32_t value) const;
+    bool waitForPacket(WorkItem &item);
+    void processPacket(WorkItem &item);
+    void processPen(TabletPenPacket &pen, const WorkItem &item);
+    PenContext penContext();
+    PenOutputs penOutputs();
     QPoint wintabPosition(const QPoint &normalised) const;
     void sendPointer(const std::shared_ptr<PointerEvent> &event);
 
@@ -132,17 +166,32 @@ private:
     std::vector<DevicePtr> devices_;
     int currentIndex_ = -1;
 
-    // Queue, configurations, configured pressure table and monitor list.
-    mutable std::mutex packetMutex_;
-    std::condition_variable wake_;
-    std::list<std::shared_ptr<TabletPacket>> queue_;
+    // Queue, the device whose reports it takes, configurations, configured pressure table and
+    // monitor list. A read thread holds its device's callback lock while it takes this mutex,
+    // so nothing here may wait for a callback while holding it.
+    mutable SlimMutex packetMutex_;
+    SlimCondition wake_;
+    std::list<DecodedPacket> queue_;
+    // Nodes of packets taken or dropped, reused by the next packets: queueing never allocates.
+    std::list<DecodedPacket> spareNodes_;
+    std::uint32_t listenedSource_ = 0; // 0: no device is current
+    std::uint32_t lastSourceNumber_ = 0;
+    PenDeviceLimits listenedLimits_;
+    PenReportFilter penFilter_;
     TabletConfigurePtr requestedConfigure_;
     TabletConfigurePtr configureInUse_;
-    PressureTable configuredPressure_;
+    std::shared_ptr<const PressureTable> configuredPressure_;
     std::vector<MonitorInfo> monitors_;
 
+    // Built once for the worker. The configured look-up reads the table that came with the
+    // packet.
+    const PressureTable *workerPressureTable_ = nullptr;
+    const PressureLookup basePressureLookup_;
+    const PressureLookup configuredPressureLookup_;
+    PenContext penContext_;
+    const PenOutputs penOutputs_;
+
     const PressureTable basePressure_;
-    PenReportFilter penFilter_; // read threads of the current device only
     PenHandler penHandler_;     // worker only
     // The last pointer event sent, written by the worker and read by mouse actions on any
     // thread; the mutex is taken for nothing else.

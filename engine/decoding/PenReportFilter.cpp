@@ -1,9 +1,9 @@
 #include "engine/decoding/PenReportFilter.h"
 
-bool PenReportFilter::shouldQueue(const TabletPacket &packet)
+bool PenReportFilter::shouldQueue(const DecodedPacket &packet)
 {
-    const auto *pen = dynamic_cast<const TabletPenPacket *>(&packet);
-    if (packet.type != TabletPacket::Pen || pen == nullptr)
+    const TabletPenPacket *pen = packet.pen();
+    if (pen == nullptr)
         return true;
     if (pen->status == TabletPenPacket::OutOfRange
         && m_lastQueued.status == TabletPenPacket::OutOfRange)

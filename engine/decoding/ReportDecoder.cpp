@@ -92,20 +92,20 @@ std::uint16_t lowestSetBitIndex(std::uint32_t bits)
     return 0;
 }
 
-std::shared_ptr<TabletPacket> keyPacket(std::uint16_t index, bool pressed, bool isVirtual)
+DecodedPacket keyPacket(std::uint16_t index, bool pressed, bool isVirtual)
 {
-    return std::make_shared<TabletKeyPacket>(index, pressed ? 1 : 0, isVirtual ? 1 : 0);
+    return TabletKeyPacket(index, pressed ? 1 : 0, isVirtual ? 1 : 0);
 }
 
-std::shared_ptr<TabletPacket> dialPacket(std::uint32_t index, std::uint32_t direction)
+DecodedPacket dialPacket(std::uint32_t index, std::uint32_t direction)
 {
-    return std::make_shared<TabletDialPacket>(static_cast<std::uint16_t>(index), direction);
+    return TabletDialPacket(static_cast<std::uint16_t>(index), direction);
 }
 
 // Tablets may give their highest express keys to the dial (D of the K keys); pressing one of
 // them turns the dial instead of acting as a key.
-std::shared_ptr<TabletPacket> decodeExpressKeys(std::uint32_t bits, bool pressed,
-                                                const TabletDeviceInfo &device)
+DecodedPacket decodeExpressKeys(std::uint32_t bits, bool pressed,
+                                const TabletDeviceInfo &device)
 {
     const std::uint16_t index = lowestSetBitIndex(bits);
     const std::uint32_t keys = device.keyCount;
@@ -117,7 +117,7 @@ std::shared_ptr<TabletPacket> decodeExpressKeys(std::uint32_t bits, bool pressed
     const std::uint32_t lastPlainKey = keys - dialKeys;
     if (index > lastPlainKey && keys <= kSmallTabletKeyCount) {
         const std::uint32_t dial = (dialKeys - keys + index) & 3;
-        return dial != 0 ? dialPacket(dial, 0) : nullptr;
+        return dial != 0 ? dialPacket(dial, 0) : DecodedPacket();
     }
     if (index > keys)
         return dialPacket(index & 3, 0);
@@ -126,27 +126,27 @@ std::shared_ptr<TabletPacket> decodeExpressKeys(std::uint32_t bits, bool pressed
     return keyPacket(index, pressed, false);
 }
 
-std::shared_ptr<TabletPacket> decodeVirtualKeys(std::uint32_t bits, bool pressed)
+DecodedPacket decodeVirtualKeys(std::uint32_t bits, bool pressed)
 {
     return keyPacket(lowestSetBitIndex(bits & kVirtualKeyBits), pressed, true);
 }
 
-std::shared_ptr<TabletPacket> decodeDialRotation(std::uint8_t step, bool pressed)
+DecodedPacket decodeDialRotation(std::uint8_t step, bool pressed)
 {
     if (!pressed)
-        return nullptr;
+        return {};
     const std::uint32_t direction = step % 2 == 1 ? 1 : 2;
     return dialPacket((std::uint32_t(step) + 1) / 2, direction);
 }
 
 } // namespace
 
-std::shared_ptr<TabletPacket> decodeReport(const std::uint8_t *report, std::size_t size,
-                                           const TabletDeviceInfo &device)
+DecodedPacket decodeReport(const std::uint8_t *report, std::size_t size,
+                           const TabletDeviceInfo &device)
 {
     if (size < kMinimumReportSize || !isCoordinateWidth(device.coordinateWidth)
         || report[0] != kReportId)
-        return nullptr;
+        return {};
     switch (report[kKindOffset]) {
     case PenReport:
         return decodePenReport(report, size, device.coordinateWidth);
@@ -155,31 +155,31 @@ std::shared_ptr<TabletPacket> decodeReport(const std::uint8_t *report, std::size
     case TouchReport:
         return decodeTouchReport(report, size);
     default:
-        return nullptr;
+        return {};
     }
 }
 
-std::shared_ptr<TabletPenPacket> decodePenReport(const std::uint8_t *report, std::size_t size,
-                                                 std::uint16_t coordinateWidth)
+DecodedPacket decodePenReport(const std::uint8_t *report, std::size_t size,
+                              std::uint16_t coordinateWidth)
 {
     const std::uint16_t w = coordinateWidth;
     if (!isCoordinateWidth(w) || size < penReportSize(w))
-        return nullptr;
+        return {};
     const std::uint8_t status = report[kPenStatusOffset];
     const PenFlags flags = penFlags(status);
     const std::uint8_t *x = report + kPenXOffset;
-    return std::make_shared<TabletPenPacket>(
+    return TabletPenPacket(
         penState(status), readLittleEndian(x, w), readLittleEndian(x + w, w),
         static_cast<std::uint16_t>(readLittleEndian(x + 2 * w, kPressureSize)),
         tiltAt(report, size, kTiltXOffset), tiltAt(report, size, kTiltYOffset), flags.button2,
         flags.button1, flags.eraser);
 }
 
-std::shared_ptr<TabletPacket> decodeKeyReport(const std::uint8_t *report, std::size_t size,
-                                              const TabletDeviceInfo &device)
+DecodedPacket decodeKeyReport(const std::uint8_t *report, std::size_t size,
+                              const TabletDeviceInfo &device)
 {
     if (size < kKeyReportSize)
-        return nullptr;
+        return {};
     const bool pressed = report[kKeyPressedOffset] != 0;
     const std::uint8_t *keyBits = report + kKeyBitsOffset;
     switch (report[kKeyReportKindOffset]) {
@@ -190,20 +190,19 @@ std::shared_ptr<TabletPacket> decodeKeyReport(const std::uint8_t *report, std::s
     case DialRotation:
         return decodeDialRotation(keyBits[0], pressed);
     default:
-        return nullptr;
+        return {};
     }
 }
 
-std::shared_ptr<TabletTouchPacket> decodeTouchReport(const std::uint8_t *report,
-                                                     std::size_t size)
+DecodedPacket decodeTouchReport(const std::uint8_t *report, std::size_t size)
 {
     if (size < kTouchReportSize)
-        return nullptr;
+        return {};
     const std::uint8_t touching = report[kTouchingOffset];
     const std::uint8_t positions = report[kTouchPositionOffset];
     if (touching == 0 || positions == 0)
-        return nullptr;
-    return std::make_shared<TabletTouchPacket>(kTouchStrip, lowestSetBitIndex(positions));
+        return {};
+    return TabletTouchPacket(kTouchStrip, lowestSetBitIndex(positions));
 }
 
 } // namespace ReportDecoder

@@ -213,6 +213,12 @@ void TabletDevice_Win32::clearReportCallback()
     callback_ = nullptr;
 }
 
+TabletDevice_Win32::ReportCallback TabletDevice_Win32::reportCallback()
+{
+    std::lock_guard<std::mutex> lock(callbackMutex_);
+    return callback_;
+}
+
 TabletDeviceInfo TabletDevice_Win32::info() const
 {
     std::lock_guard<std::mutex> lock(stateMutex_);

@@ -38,6 +38,8 @@ public:
 
     void setReportCallback(ReportCallback callback);
     void clearReportCallback();
+    // A copy of the callback that is set; empty when none is.
+    ReportCallback reportCallback();
 
     TabletDeviceInfo info() const;
 

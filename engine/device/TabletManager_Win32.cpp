@@ -1,5 +1,6 @@
 #include "engine/device/TabletManager_Win32.h"
 
+#include "engine/device/DeviceBroadcast.h"
 #include "engine/device/TabletInterfacePath.h"
 
 #include "BuildConfig.h"
@@ -7,6 +8,8 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -14,27 +17,37 @@ namespace {
 // The device interface class of HID devices.
 const GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-std::string narrowDeviceName(const DEV_BROADCAST_DEVICEINTERFACE_W *broadcast)
+std::string narrowDeviceName(const std::u16string &name)
 {
-    const wchar_t *name = broadcast->dbcc_name;
-    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
+    const auto *wide = reinterpret_cast<const wchar_t *>(name.c_str());
+    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1)
         return {};
     std::string narrow(size_t(size), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, name, -1, narrow.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_THREAD_ACP, 0, wide, -1, narrow.data(), size, nullptr, nullptr);
     narrow.resize(size_t(size) - 1);
     return narrow;
 }
 
-const DEV_BROADCAST_DEVICEINTERFACE_W *hidInterfaceBroadcast(WPARAM event, LPARAM data)
+// The broadcast of a HID interface's arrival or removal, checked before it is read.
+std::optional<DeviceInterfaceBroadcast> hidInterfaceBroadcast(WPARAM event, LPARAM data)
 {
     if (event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE)
-        return nullptr;
+        return std::nullopt;
     const auto *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(data);
-    if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
-        return nullptr;
-    const auto *broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W *>(header);
-    return IsEqualGUID(broadcast->dbcc_classguid, kHidInterfaceClass) ? broadcast : nullptr;
+    if (!header)
+        return std::nullopt;
+    // The header's size says how much the system copied for this window.
+    std::optional<DeviceInterfaceBroadcast> broadcast = DeviceBroadcast::readDeviceInterface(
+            reinterpret_cast<const std::uint8_t *>(header), header->dbch_size);
+    if (!broadcast)
+        return std::nullopt;
+    GUID interfaceClass;
+    static_assert(sizeof interfaceClass == sizeof broadcast->interfaceClass);
+    std::memcpy(&interfaceClass, broadcast->interfaceClass.data(), sizeof interfaceClass);
+    if (!IsEqualGUID(interfaceClass, kHidInterfaceClass))
+        return std::nullopt;
+    return broadcast;
 }
 
 LRESULT CALLBACK listenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -42,10 +55,11 @@ LRESULT CALLBACK listenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
     } else if (message == WM_DEVICECHANGE) {
-        if (const auto *broadcast = hidInterfaceBroadcast(wParam, lParam)) {
+        if (const auto broadcast = hidInterfaceBroadcast(wParam, lParam)) {
             auto *listener = reinterpret_cast<TabletManager_Win32 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
             if (listener)
-                listener->onInterfaceBroadcast(wParam == DBT_DEVICEARRIVAL, narrowDeviceName(broadcast).c_str());
+                listener->onInterfaceBroadcast(wParam == DBT_DEVICEARRIVAL,
+                                               narrowDeviceName(broadcast->name).c_str());
         }
     }
     return DefWindowProcW(window, message, wParam, lParam);

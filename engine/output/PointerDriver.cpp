@@ -2,6 +2,7 @@
 
 #include "engine/output/PointerReport.h"
 
+#include <typeinfo>
 #include <utility>
 
 PointerDriver::PointerDriver(std::shared_ptr<IHidReportSink> sink,
@@ -34,18 +35,21 @@ void PointerDriver::setMode(int mode)
 std::optional<HidOutputReport> PointerDriver::reportFor(const PointerEvent &event, int mode,
                                                         bool buttonsSwapped)
 {
+    // The exact class, checked without a dynamic cast: one per pen report adds up.
     switch (event.kind) {
     case PointerEvent::AbsoluteMouse:
-        if (const auto *mouse = dynamic_cast<const MousePointerEvent *>(&event))
-            return PointerReport::absoluteMouse(*mouse, mode, buttonsSwapped);
+        if (typeid(event) == typeid(MousePointerEvent))
+            return PointerReport::absoluteMouse(static_cast<const MousePointerEvent &>(event), mode,
+                                                buttonsSwapped);
         break;
     case PointerEvent::RelativeMouse:
-        if (const auto *mouse = dynamic_cast<const MousePointerEvent *>(&event))
-            return PointerReport::relativeMouse(*mouse, mode, buttonsSwapped);
+        if (typeid(event) == typeid(MousePointerEvent))
+            return PointerReport::relativeMouse(static_cast<const MousePointerEvent &>(event), mode,
+                                                buttonsSwapped);
         break;
     case PointerEvent::Digitizer:
-        if (const auto *pen = dynamic_cast<const DigitizerPointerEvent *>(&event))
-            return PointerReport::pen(*pen, mode);
+        if (typeid(event) == typeid(DigitizerPointerEvent))
+            return PointerReport::pen(static_cast<const DigitizerPointerEvent &>(event), mode);
         break;
     default:
         break;

@@ -15,15 +15,23 @@ std::uint8_t pressedFlag(std::uint16_t pressure)
 
 } // namespace
 
+DigitizerPointerEvent PenEvents::digitizerEvent(const QPoint &position,
+                                                const TabletPenPacket &packet, std::int64_t tiltX,
+                                                std::int64_t tiltY, bool toolChange, bool eraser)
+{
+    return DigitizerPointerEvent(
+            static_cast<std::uint32_t>(position.x()), static_cast<std::uint32_t>(position.y()),
+            packet.pressure, tiltBits(tiltX), tiltBits(tiltY),
+            static_cast<std::uint8_t>(packet.status), toolChange ? 1 : 0, eraser ? 1 : 0);
+}
+
 std::shared_ptr<PointerEvent> PenEvents::digitizer(const QPoint &position,
                                                    const TabletPenPacket &packet,
                                                    std::int64_t tiltX, std::int64_t tiltY,
                                                    bool toolChange, bool eraser)
 {
     return std::make_shared<DigitizerPointerEvent>(
-            static_cast<std::uint32_t>(position.x()), static_cast<std::uint32_t>(position.y()),
-            packet.pressure, tiltBits(tiltX), tiltBits(tiltY),
-            static_cast<std::uint8_t>(packet.status), toolChange ? 1 : 0, eraser ? 1 : 0);
+            digitizerEvent(position, packet, tiltX, tiltY, toolChange, eraser));
 }
 
 std::shared_ptr<PointerEvent> PenEvents::absoluteMouse(const QPoint &position,

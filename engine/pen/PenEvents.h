@@ -12,6 +12,9 @@
 namespace PenEvents {
 
 // A pen report at a normalised position; tilt as the mapping turned it.
+DigitizerPointerEvent digitizerEvent(const QPoint &position, const TabletPenPacket &packet,
+                                     std::int64_t tiltX, std::int64_t tiltY, bool toolChange,
+                                     bool eraser);
 std::shared_ptr<PointerEvent> digitizer(const QPoint &position, const TabletPenPacket &packet,
                                         std::int64_t tiltX, std::int64_t tiltY,
                                         bool toolChange, bool eraser);

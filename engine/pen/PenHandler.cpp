@@ -50,8 +50,9 @@ PenRoute PenHandler::route(const TabletPenPacket &packet, const TabletConfigure 
                            const PenDeviceLimits &device, const PenContext &context)
 {
     const PenConfigure &pen = configure.pen;
-    const std::optional<MappedPen> mapped =
-            PenMapping::mapPen(packet, configure.mapping, device, pen.relative);
+    if (!m_frame.isFor(configure.mapping, device))
+        m_frame = PenMapping::frameFor(configure.mapping, device);
+    const std::optional<MappedPen> mapped = PenMapping::mapPen(packet, m_frame, pen.relative);
     if (!mapped)
         return {};
     const PenPoint &rotated = mapped->rotated;
@@ -72,9 +73,9 @@ PenRoute PenHandler::route(const TabletPenPacket &packet, const TabletConfigure 
             route.position = eventPosition(*route.event);
     } else {
         const bool toolChange = context.takeToolChangeFlag();
-        route.event = pen.ink ? PenEvents::digitizer(route.position, packet, rotated.tiltX,
-                                                     rotated.tiltY, toolChange,
-                                                     context.eraserMode)
+        route.event = pen.ink ? m_digitizerEvents.next(PenEvents::digitizerEvent(
+                                        route.position, packet, rotated.tiltX, rotated.tiltY,
+                                        toolChange, context.eraserMode))
                               : PenEvents::absoluteMouse(route.position, packet.pressure);
     }
     route.record = recordWithoutPosition(packet, rotated, pen, context);
@@ -89,7 +90,7 @@ PenOutcome PenHandler::handlePen(const TabletPenPacket &packet,
                                  const PenOutputs &outputs)
 {
     PenOutcome outcome;
-    const PenRoute route = this->route(packet, configure, device, context);
+    PenRoute route = this->route(packet, configure, device, context);
     if (route.kind == PenRoute::Kind::None)
         return outcome;
     if (route.kind == PenRoute::Kind::GameMotion) {
@@ -98,7 +99,7 @@ PenOutcome PenHandler::handlePen(const TabletPenPacket &packet,
         return outcome;
     }
 
-    std::shared_ptr<PointerEvent> event = route.event;
+    std::shared_ptr<PointerEvent> event = std::move(route.event);
     if (outputs.postWintab) {
         const QPoint wintab = outputs.toWintabPosition ? outputs.toWintabPosition(route.position)
                                                        : route.position;
@@ -113,11 +114,11 @@ PenOutcome PenHandler::handlePen(const TabletPenPacket &packet,
 
     if (!event)
         return outcome;
-    if (outputs.sendPointer) {
-        outputs.sendPointer(event);
-        outcome.sentEvent = event;
-    }
     outcome.trace.normalised = route.position;
     outcome.trace.pointer = eventPosition(*event);
+    if (outputs.sendPointer) {
+        outputs.sendPointer(event);
+        outcome.sentEvent = std::move(event);
+    }
     return outcome;
 }

@@ -5,6 +5,8 @@
 #include "config/TabletPacket.h"
 #include "engine/pen/PenContext.h"
 #include "engine/pen/PenDeviceLimits.h"
+#include "engine/pen/PenMapping.h"
+#include "engine/pen/RecycledDigitizerEvents.h"
 #include "engine/pen/RelativeAbsoluteMotion.h"
 #include "engine/pen/RelativeGameMotion.h"
 #include "engine/wintab/WintabPenRecord.h"
@@ -99,4 +101,6 @@ public:
 private:
     RelativeGameMotion m_gameMotion;
     RelativeAbsoluteMotion m_absoluteMotion;
+    RecycledDigitizerEvents m_digitizerEvents;
+    MappingFrame m_frame;
 };

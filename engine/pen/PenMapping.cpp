@@ -27,7 +27,40 @@ bool hasEmptyExtent(const TabletWorkArea &area, const MappingConfigure &mapping)
             || mapping.part.height() <= 0;
 }
 
+// The normalised position of a rotated point; false when an extent is empty. Gives its result
+// through `position`: a returned optional cost a stall per pen report.
+bool normalise(std::int64_t x, std::int64_t y, const MappingFrame &frame, QPoint &position)
+{
+    if (!frame.usable)
+        return false;
+    const TabletWorkArea &area = frame.area;
+    const QRect &screenPart = frame.part;
+    const QRect &desktopRect = frame.absRect;
+    const QSize &desktop = frame.desktopSize;
+
+    // Screen part: the work area stretched over the chosen part of the screen, in pixels of
+    // that screen.
+    const double screenX = screenPart.x() + (x - area.left) * screenPart.width() / area.width;
+    const double screenY = screenPart.y() + (y - area.top) * screenPart.height() / area.height;
+
+    // Desktop: the screen's place on the desktop.
+    const double desktopX = screenX + (frame.wholeDesktop ? 0 : desktopRect.left());
+    const double desktopY = screenY + (frame.wholeDesktop ? 0 : desktopRect.top());
+
+    // Normalised units over the whole desktop.
+    position = QPoint(normalisedAxis(desktopX, desktop.width()), normalisedAxis(desktopY, desktop.height()));
+    return true;
+}
+
 } // namespace
+
+bool MappingFrame::isFor(const MappingConfigure &mapping, const PenDeviceLimits &device) const
+{
+    return rotation == mapping.rotation && workArea == mapping.workArea
+            && absRect == mapping.absRect && part == mapping.part
+            && desktopSize == mapping.desktopSize && maximumX == device.maximumX
+            && maximumY == device.maximumY;
+}
 
 bool TabletWorkArea::contains(std::int64_t x, std::int64_t y) const
 {
@@ -36,20 +69,6 @@ bool TabletWorkArea::contains(std::int64_t x, std::int64_t y) const
     const std::int64_t rightEdge = leftEdge + truncated(width);
     const std::int64_t bottomEdge = topEdge + truncated(height);
     return x >= leftEdge && x <= rightEdge && y >= topEdge && y <= bottomEdge;
-}
-
-PenPoint PenMapping::rotatePoint(const PenPoint &p, std::int32_t rotation)
-{
-    switch (rotation) {
-    case 1:
-        return {p.height - p.y, p.x, -p.tiltY, p.tiltX, p.height, p.width};
-    case 2:
-        return {p.width - p.x, p.height - p.y, -p.tiltX, -p.tiltY, p.width, p.height};
-    case 3:
-        return {p.y, p.width - p.x, p.tiltY, -p.tiltX, p.height, p.width};
-    default:
-        return p;
-    }
 }
 
 TabletWorkArea PenMapping::tabletWorkArea(const QRect &workArea, double width, double height)
@@ -63,63 +82,55 @@ std::int32_t PenMapping::clampNormalised(std::int64_t value)
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, kNormalisedMaximum));
 }
 
-std::int32_t PenMapping::truncateNormalised(double value)
+MappingFrame PenMapping::frameFor(const MappingConfigure &mapping, const PenDeviceLimits &device)
 {
-    if (!(value > 0.0))
-        return 0;
-    if (value >= kNormalisedMaximum)
-        return kNormalisedMaximum;
-    return static_cast<std::int32_t>(std::trunc(value));
+    MappingFrame frame;
+    frame.rotation = mapping.rotation;
+    frame.workArea = mapping.workArea;
+    frame.absRect = mapping.absRect;
+    frame.part = mapping.part;
+    frame.desktopSize = mapping.desktopSize;
+    frame.maximumX = device.maximumX;
+    frame.maximumY = device.maximumY;
+
+    // Rotation: the tablet is turned before its area is chosen.
+    const PenPoint extent = rotatePoint({0, 0, 0, 0, device.maximumX, device.maximumY}, mapping.rotation);
+    frame.area = tabletWorkArea(mapping.workArea, static_cast<double>(extent.width),
+                                static_cast<double>(extent.height));
+    frame.usable = !hasEmptyExtent(frame.area, mapping);
+    frame.wholeDesktop = mapping.absRect.size() == mapping.desktopSize;
+    return frame;
 }
 
 std::optional<QPoint> PenMapping::normalisedPosition(std::int64_t x, std::int64_t y,
-                                                     const TabletWorkArea &area,
-                                                     const MappingConfigure &mapping)
+                                                     const MappingFrame &frame)
 {
-    if (hasEmptyExtent(area, mapping))
+    QPoint position;
+    if (!normalise(x, y, frame, position))
         return std::nullopt;
-    const QRect &screenPart = mapping.part;
-    const QRect &desktopRect = mapping.absRect;
-    const QSize &desktop = mapping.desktopSize;
+    return position;
+}
 
-    // Screen part: the work area stretched over the chosen part of the screen, in pixels of
-    // that screen.
-    const double screenX = screenPart.x() + (x - area.left) * screenPart.width() / area.width;
-    const double screenY = screenPart.y() + (y - area.top) * screenPart.height() / area.height;
+std::optional<MappedPen> PenMapping::mapPen(const TabletPenPacket &packet, const MappingFrame &frame,
+                                            bool keepOutside)
+{
+    // Raw units: the packet as the tablet reports it.
+    const PenPoint raw{packet.x, packet.y, packet.tiltX, packet.tiltY, frame.maximumX, frame.maximumY};
+    const PenPoint rotated = rotatePoint(raw, frame.rotation);
 
-    // Desktop: the screen's place on the desktop. A rectangle as large as the whole desktop
-    // is the desktop itself, which starts at the origin.
-    const bool wholeDesktop = desktopRect.size() == desktop;
-    const double desktopX = screenX + (wholeDesktop ? 0 : desktopRect.left());
-    const double desktopY = screenY + (wholeDesktop ? 0 : desktopRect.top());
+    const bool leaving = packet.status == TabletPenPacket::OutOfRange;
+    if (!frame.area.contains(rotated.x, rotated.y) && !keepOutside && !leaving)
+        return std::nullopt;
 
-    // Normalised units over the whole desktop.
-    return QPoint(normalisedAxis(desktopX, desktop.width()),
-                  normalisedAxis(desktopY, desktop.height()));
+    QPoint normalised;
+    if (!normalise(rotated.x, rotated.y, frame, normalised))
+        return std::nullopt;
+    return MappedPen{rotated, normalised};
 }
 
 std::optional<MappedPen> PenMapping::mapPen(const TabletPenPacket &packet,
                                             const MappingConfigure &mapping,
                                             const PenDeviceLimits &device, bool keepOutside)
 {
-    // Raw units: the packet as the tablet reports it.
-    const PenPoint raw{packet.x, packet.y, packet.tiltX, packet.tiltY, device.maximumX,
-                       device.maximumY};
-
-    // Rotation: the tablet is turned before its area is chosen.
-    const PenPoint rotated = rotatePoint(raw, mapping.rotation);
-
-    // Work area: the used part of the turned tablet.
-    const TabletWorkArea area = tabletWorkArea(
-            mapping.workArea, static_cast<double>(rotated.width),
-            static_cast<double>(rotated.height));
-    const bool leaving = packet.status == TabletPenPacket::OutOfRange;
-    if (!area.contains(rotated.x, rotated.y) && !keepOutside && !leaving)
-        return std::nullopt;
-
-    const std::optional<QPoint> normalised =
-            normalisedPosition(rotated.x, rotated.y, area, mapping);
-    if (!normalised)
-        return std::nullopt;
-    return MappedPen{rotated, *normalised};
+    return mapPen(packet, frameFor(mapping, device), keepOutside);
 }

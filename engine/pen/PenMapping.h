@@ -34,6 +34,29 @@ struct TabletWorkArea
     bool contains(std::int64_t x, std::int64_t y) const;
 };
 
+// What mapping one configuration onto one tablet takes besides the packet: the same for every
+// packet until the mapping or the tablet changes, so the pen handler keeps it.
+struct MappingFrame
+{
+    // What it was made from.
+    std::int32_t rotation = 0;
+    QRect workArea;
+    QRect absRect;
+    QRect part;
+    QSize desktopSize;
+    std::uint32_t maximumX = 0;
+    std::uint32_t maximumY = 0;
+
+    // The used part of the turned tablet.
+    TabletWorkArea area;
+    // False when an extent that a position divides by is empty: no position at all then.
+    bool usable = false;
+    // A screen rectangle as large as the whole desktop is the desktop, which starts at 0.
+    bool wholeDesktop = false;
+
+    bool isFor(const MappingConfigure &mapping, const PenDeviceLimits &device) const;
+};
+
 // A pen packet mapped onto the desktop.
 struct MappedPen
 {
@@ -50,7 +73,19 @@ namespace PenMapping {
 constexpr std::int32_t kNormalisedMaximum = 32767;
 
 // Quarter turns 1..3 clockwise; any other rotation leaves the point as it is.
-PenPoint rotatePoint(const PenPoint &point, std::int32_t rotation);
+inline PenPoint rotatePoint(const PenPoint &p, std::int32_t rotation)
+{
+    switch (rotation) {
+    case 1:
+        return {p.height - p.y, p.x, -p.tiltY, p.tiltX, p.height, p.width};
+    case 2:
+        return {p.width - p.x, p.height - p.y, -p.tiltX, -p.tiltY, p.width, p.height};
+    case 3:
+        return {p.y, p.width - p.x, p.tiltY, -p.tiltX, p.height, p.width};
+    default:
+        return p;
+    }
+}
 
 // workArea is in percent of each axis of the rotated extent.
 TabletWorkArea tabletWorkArea(const QRect &workArea, double width, double height);
@@ -58,16 +93,25 @@ TabletWorkArea tabletWorkArea(const QRect &workArea, double width, double height
 std::int32_t clampNormalised(std::int64_t value);
 
 // Truncated toward zero and kept within 0..32767 (a value that is not a number gives 0).
-std::int32_t truncateNormalised(double value);
+inline std::int32_t truncateNormalised(double value)
+{
+    if (!(value > 0.0))
+        return 0;
+    if (value >= kNormalisedMaximum)
+        return kNormalisedMaximum;
+    return static_cast<std::int32_t>(value); // truncates toward zero
+}
+
+MappingFrame frameFor(const MappingConfigure &mapping, const PenDeviceLimits &device);
 
 // The normalised position of a rotated point, or nothing when an extent that it divides by is
 // empty: the desktop size, the work area, the desktop rectangle or the screen part.
-std::optional<QPoint> normalisedPosition(std::int64_t x, std::int64_t y,
-                                         const TabletWorkArea &area,
-                                         const MappingConfigure &mapping);
+std::optional<QPoint> normalisedPosition(std::int64_t x, std::int64_t y, const MappingFrame &frame);
 
 // The whole mapping of one packet. Nothing when the point lies outside the work area (unless
 // `keepOutside`, the relative modes, or the pen is leaving) or an extent is empty.
+std::optional<MappedPen> mapPen(const TabletPenPacket &packet, const MappingFrame &frame,
+                                bool keepOutside);
 std::optional<MappedPen> mapPen(const TabletPenPacket &packet, const MappingConfigure &mapping,
                                 const PenDeviceLimits &device, bool keepOutside);
 

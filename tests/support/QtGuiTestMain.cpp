@@ -1,6 +1,8 @@
 // Test entry for executables that need Qt Gui (screens, pixmaps) or Qt Widgets (windows, dialogs):
 // a QGuiApplication, or a QApplication when QZ_TEST_WIDGETS is defined. Natively it draws offscreen
 // unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+#include "support/MainThreadWatcher.h"
+
 #ifdef QZ_TEST_WIDGETS
 #include <QApplication>
 using TestApplication = QApplication;
@@ -33,6 +35,7 @@ extern "C" const char *__lsan_default_options()
 int main(int argc, char **argv)
 {
     testing::InitGoogleMock(&argc, argv);
+    startMainThreadWatcher();
 #ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,7 @@
 // Test entry for executables that use Qt: a QCoreApplication exists before any test runs,
 // as it does in the program (translators, meta-types and resources need one).
+#include "support/MainThreadWatcher.h"
+
 #include <QCoreApplication>
 
 #include <gmock/gmock.h>
@@ -7,6 +9,7 @@
 int main(int argc, char **argv)
 {
     testing::InitGoogleMock(&argc, argv);
+    startMainThreadWatcher();
     QCoreApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,7 +12,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 namespace {
@@ -68,18 +67,12 @@ struct Pipeline
         };
     }
 
-    // The worker's path for one report; the tables are read under a lock, as the engine does.
+    // The worker's path for one report, with the tables of the configuration in use.
     void handle(const std::uint8_t *report)
     {
-        const std::shared_ptr<TabletPacket> packet = ReportDecoder::decodeReport(report, kReportSize, device);
-        auto *pen = static_cast<TabletPenPacket *>(packet.get());
-        PenPressure::processPenPressure(
-                *pen, settings, limits,
-                [this](std::uint32_t value) { return lookupPressure(base, value, kPressureTableMaximum); },
-                [this](std::uint32_t value) {
-                    std::lock_guard<std::mutex> lock(tableMutex);
-                    return lookupPressure(configured, value, kPressureTableMaximum);
-                });
+        DecodedPacket packet = ReportDecoder::decodeReport(report, kReportSize, device);
+        TabletPenPacket *pen = packet.pen();
+        PenPressure::processPenPressure(*pen, settings, limits, baseLookup, configuredLookup);
         const PenOutcome outcome = handler.handlePen(*pen, configure, limits, context, outputs);
         benchmark::DoNotOptimize(outcome);
     }
@@ -90,7 +83,12 @@ struct Pipeline
     const PenPressureSettings settings = PenPressureSettings::fromConfigure(configure);
     const PressureTable base = basePressureTable();
     PressureTable configured;
-    std::mutex tableMutex;
+    const PressureLookup baseLookup = [this](std::uint32_t value) {
+        return lookupPressure(base, value, kPressureTableMaximum);
+    };
+    const PressureLookup configuredLookup = [this](std::uint32_t value) {
+        return lookupPressure(configured, value, kPressureTableMaximum);
+    };
     PenHandler handler;
     std::atomic<bool> toolChange{false};
     PenContext context;

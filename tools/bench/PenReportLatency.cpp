@@ -1,6 +1,8 @@
 // Latency of the engine end to end under Wine: pen reports fed to the simulated tablet at a
-// steady rate, each one timed until its report reaches the simulated virtual device.
+// steady rate, each one timed from the moment the tablet queued it, as a system completes a HID
+// read, until its report reaches the simulated virtual device.
 #include "engine/core/AppLogic.h"
+#include "engine/device/TabletDevice_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/output/WindowsDriverSet_Win32.h"
 
@@ -10,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -100,13 +103,13 @@ std::uint16_t normalisedX(std::uint16_t x)
     return std::uint16_t(std::int64_t(x) * kNormalisedMaximum / kMaximumX);
 }
 
-// Waits until `deadline` without trusting the sleep's granularity for the last stretch.
+// Waits until `deadline` in short sleeps: a feeder that spun would take a processor from the
+// threads it measures. Each report is timed from when it was queued, so a late feed costs
+// nothing.
 void waitUntil(Clock::time_point deadline)
 {
-    while (Clock::now() + 2ms < deadline)
-        std::this_thread::sleep_for(1ms);
     while (Clock::now() < deadline)
-        std::this_thread::yield();
+        std::this_thread::sleep_for(200us);
 }
 
 double microseconds(Clock::duration duration)
@@ -157,13 +160,24 @@ int main(int argc, char **argv)
 
     std::unordered_map<std::uint16_t, int> reportOfX;
     std::vector<Clock::time_point> fedAt(std::size_t(options.reports));
+    // When the tablet's read thread handed each report to the engine: the first of the two
+    // hand-offs between threads.
+    std::vector<Clock::time_point> readAt(std::size_t(options.reports));
+    const std::shared_ptr<TabletDevice_Win32> tablet = engine->currentDevice();
+    const TabletDevice_Win32::ReportCallback engineCallback = tablet->reportCallback();
+    std::atomic<int> nextRead{0};
+    tablet->setReportCallback([&](const std::uint8_t *report, std::size_t size) {
+        const int index = nextRead++;
+        if (index < options.reports)
+            readAt[std::size_t(index)] = Clock::now();
+        engineCallback(report, size);
+    });
     const Clock::duration interval = std::chrono::duration_cast<Clock::duration>(1s) / options.perSecond;
     const Clock::time_point start = Clock::now() + 10ms;
     for (int i = 0; i < options.reports; ++i) {
         waitUntil(start + interval * i);
         reportOfX[normalisedX(xOfReport(i))] = i;
-        fedAt[std::size_t(i)] = Clock::now();
-        bus->feedReport(kTabletPath, penReport(i));
+        bus->feedReport(kTabletPath, penReport(i), &fedAt[std::size_t(i)]);
     }
     bus->waitForWrittenReports(kVirtualPath, std::size_t(options.reports), 2s);
     engine->stop();
@@ -171,16 +185,23 @@ int main(int argc, char **argv)
     engine.reset();
 
     std::vector<double> latencies;
+    std::vector<double> toReadThread;
+    std::vector<double> fromReadThread;
     std::vector<bool> arrived(std::size_t(options.reports), false);
     for (const SimulatedOutputReport &report : written) {
         const std::uint16_t x = std::uint16_t(report.bytes[4] | (report.bytes[5] << 8));
         const auto input = reportOfX.find(x);
         if (input == reportOfX.end() || arrived[std::size_t(input->second)])
             continue;
-        arrived[std::size_t(input->second)] = true;
-        latencies.push_back(microseconds(report.writtenAt - fedAt[std::size_t(input->second)]));
+        const std::size_t index = std::size_t(input->second);
+        arrived[index] = true;
+        latencies.push_back(microseconds(report.writtenAt - fedAt[index]));
+        toReadThread.push_back(microseconds(readAt[index] - fedAt[index]));
+        fromReadThread.push_back(microseconds(report.writtenAt - readAt[index]));
     }
     std::sort(latencies.begin(), latencies.end());
+    std::sort(toReadThread.begin(), toReadThread.end());
+    std::sort(fromReadThread.begin(), fromReadThread.end());
     const std::size_t lost = std::size_t(options.reports) - latencies.size();
 
     std::printf("pen reports fed:      %d at %d per second\n", options.reports, options.perSecond);
@@ -190,6 +211,10 @@ int main(int argc, char **argv)
     std::printf("latency 99th pct:     %.1f us\n", percentile(latencies, 0.99));
     std::printf("latency 99.9th pct:   %.1f us\n", percentile(latencies, 0.999));
     std::printf("latency maximum:      %.1f us\n", latencies.empty() ? 0.0 : latencies.back());
+    std::printf("to the read thread:   median %.1f us, 99th pct %.1f us\n", percentile(toReadThread, 0.5),
+                percentile(toReadThread, 0.99));
+    std::printf("then to the output:   median %.1f us, 99th pct %.1f us\n", percentile(fromReadThread, 0.5),
+                percentile(fromReadThread, 0.99));
     std::printf("fed over:             %.3f s\n",
                 microseconds(fedAt.back() - fedAt.front()) / 1e6);
     return 0;

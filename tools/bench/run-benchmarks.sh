@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the engine's benchmarks (Release, no sanitizers) and prints their figures:
 #   1. native: cost of one pen report from its bytes to the virtual device's output report;
-#   2. under Wine: latency from a pen report fed to the simulated tablet to its report on the
+#   2. under Wine: latency from a pen report queued by the simulated tablet to its report on the
 #      simulated virtual device, over 10,000 reports at 1000 per second, and how many were lost;
 #   3. under Wine: the cost of one postWintabPacket with 1 and 16 open contexts, and the time
 #      from it to a Wintab client (WintabProbe.exe with Nibwire.dll) reading the packet.
@@ -80,11 +80,11 @@ engine_bin=$bench_root/engine$engine_bits/bin
 describe_machine
 echo "engine:  $engine_label"
 echo
-echo "== native: one pen report, decode + pressure + mapping + report building (goal < 1 us)"
+echo "== native: one pen report, decode + pressure + mapping + report building (goal < 100 ns)"
 "$bench_root/native/bin/pen_report_cost" --benchmark_min_time=1 --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true
 echo
-echo "== under Wine: simulated input report to virtual device output report (goal p99 < 1 ms, 0 lost)"
+echo "== under Wine: simulated input report to virtual device output report (goal p99 < 0.5 ms, 0 lost)"
 run_wine "$engine_bits" "$engine_bin/pen_report_latency.exe" "$reports" "$per_second"
 echo
 echo "== under Wine: Wintab publishing, and from postWintabPacket to the client reading the packet"

@@ -16,9 +16,10 @@ SimulatedHidBus::AddResult SimulatedHidBus::addDevice(const SimulatedHidDevice &
     return state->add(device);
 }
 
-bool SimulatedHidBus::feedReport(const std::string &path, const std::vector<std::uint8_t> &report)
+bool SimulatedHidBus::feedReport(const std::string &path, const std::vector<std::uint8_t> &report,
+                                 std::chrono::steady_clock::time_point *queuedAt)
 {
-    return state->feed(path, report);
+    return state->feed(path, report, queuedAt);
 }
 
 bool SimulatedHidBus::removeDevice(const std::string &path)
@@ -29,6 +30,11 @@ bool SimulatedHidBus::removeDevice(const std::string &path)
 bool SimulatedHidBus::setWritesStalled(const std::string &path, bool stalled)
 {
     return state->setWritesStalled(path, stalled);
+}
+
+bool SimulatedHidBus::setReadsFailing(const std::string &path, bool failing)
+{
+    return state->setReadsFailing(path, failing);
 }
 
 std::vector<SimulatedOutputReport> SimulatedHidBus::writtenReports(const std::string &path) const
@@ -51,6 +57,11 @@ bool SimulatedHidBus::waitForReplayEnd(const std::string &path,
 std::size_t SimulatedHidBus::openHandleCount(const std::string &path) const
 {
     return state->connectionCount(path);
+}
+
+std::vector<std::size_t> SimulatedHidBus::readCounts(const std::string &path) const
+{
+    return state->readCounts(path);
 }
 
 std::vector<HidInterface> SimulatedHidBus::enumerateInterfaces()

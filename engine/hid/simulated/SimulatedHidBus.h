@@ -34,14 +34,18 @@ public:
 
     // Hands one input report to every handle open on the device (none open: it is lost).
     // False for an unknown path, an empty report or one longer than the input report length;
-    // a shorter one is padded with zeros.
-    bool feedReport(const std::string &path, const std::vector<std::uint8_t> &report);
+    // a shorter one is padded with zeros. `queuedAt`, when given, receives the moment the
+    // report was queued, as a system's HID completes a read: where its latency starts.
+    bool feedReport(const std::string &path, const std::vector<std::uint8_t> &report,
+                    std::chrono::steady_clock::time_point *queuedAt = nullptr);
 
     // Unplugs the device: waiting reads and writes end with Failed at once.
     bool removeDevice(const std::string &path);
 
     // While stalled, writes wait and end with TimedOut, as on a device that stopped taking reports.
     bool setWritesStalled(const std::string &path, bool stalled);
+    // While failing, reads end with Failed at once, as on a device that stopped answering.
+    bool setReadsFailing(const std::string &path, bool failing);
 
     // What was written to a present device, in order, from all of its handles.
     std::vector<SimulatedOutputReport> writtenReports(const std::string &path) const;
@@ -51,6 +55,9 @@ public:
     // True once the device's replay has delivered its last report.
     bool waitForReplayEnd(const std::string &path, std::chrono::milliseconds timeout) const;
     std::size_t openHandleCount(const std::string &path) const;
+    // The reads that each handle open on the device has made, whatever their outcome, in the
+    // order the handles were opened.
+    std::vector<std::size_t> readCounts(const std::string &path) const;
 
     std::vector<HidInterface> enumerateInterfaces() override;
     std::unique_ptr<IHidHandle> open(const std::string &path) override;

@@ -25,6 +25,7 @@ struct SimulatedHidBusState::Device
     bool readStarted = false;
     bool replayEnded = false;
     bool writesStalled = false;
+    bool readsFailing = false;
     bool opened = false;
     Clock::time_point firstOpenedAt;
     std::vector<SimulatedOutputReport> written;
@@ -60,7 +61,7 @@ SimulatedHidBusState::~SimulatedHidBusState()
 SimulatedHidBusState::AddResult SimulatedHidBusState::add(const SimulatedHidDevice &description)
 {
     auto device = std::make_shared<Device>(description);
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     for (const std::shared_ptr<Device> &present : devices) {
         if (present->upperPath == device->upperPath)
             return AddResult::PathInUse;
@@ -76,9 +77,10 @@ SimulatedHidBusState::AddResult SimulatedHidBusState::add(const SimulatedHidDevi
     return AddResult::Added;
 }
 
-bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::uint8_t> &report)
+bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::uint8_t> &report,
+                                Clock::time_point *queuedAt)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device || report.empty())
         return false;
@@ -86,6 +88,8 @@ bool SimulatedHidBusState::feed(const std::string &path, const std::vector<std::
     if (length != 0 && report.size() > length)
         return false;
     deliver(*device, report);
+    if (queuedAt)
+        *queuedAt = Clock::now();
     return true;
 }
 
@@ -93,7 +97,7 @@ bool SimulatedHidBusState::remove(const std::string &path)
 {
     std::thread replaying;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         const std::shared_ptr<Device> device = find(path);
         if (!device)
             return false;
@@ -102,7 +106,8 @@ bool SimulatedHidBusState::remove(const std::string &path)
         replaying = std::move(device->replay);
         devices.erase(std::find(devices.begin(), devices.end(), device));
     }
-    wake.notify_all();
+    wake.notifyAll();
+    readable.notifyAll();
     if (replaying.joinable())
         replaying.join();
     return true;
@@ -112,7 +117,7 @@ void SimulatedHidBusState::removeAll()
 {
     std::vector<std::thread> replaying;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         for (const std::shared_ptr<Device> &device : devices) {
             device->removed = true;
             device->outputLog.reset();
@@ -120,7 +125,8 @@ void SimulatedHidBusState::removeAll()
         }
         devices.clear();
     }
-    wake.notify_all();
+    wake.notifyAll();
+    readable.notifyAll();
     for (std::thread &thread : replaying) {
         if (thread.joinable())
             thread.join();
@@ -130,19 +136,32 @@ void SimulatedHidBusState::removeAll()
 bool SimulatedHidBusState::setWritesStalled(const std::string &path, bool stalled)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         const std::shared_ptr<Device> device = find(path);
         if (!device)
             return false;
         device->writesStalled = stalled;
     }
-    wake.notify_all();
+    wake.notifyAll();
+    return true;
+}
+
+bool SimulatedHidBusState::setReadsFailing(const std::string &path, bool failing)
+{
+    {
+        std::lock_guard<SlimMutex> lock(mutex);
+        const std::shared_ptr<Device> device = find(path);
+        if (!device)
+            return false;
+        device->readsFailing = failing;
+    }
+    readable.notifyAll();
     return true;
 }
 
 std::vector<HidInterface> SimulatedHidBusState::interfaces() const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     std::vector<HidInterface> found;
     for (const std::shared_ptr<Device> &device : devices)
         found.push_back({device->description.path, device->description.hardwareIds});
@@ -152,7 +171,7 @@ std::vector<HidInterface> SimulatedHidBusState::interfaces() const
 std::shared_ptr<SimulatedHidBusState::Connection> SimulatedHidBusState::connect(
         const std::string &path, HidAttributes &attributes, HidCapabilities &capabilities)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return nullptr;
@@ -175,18 +194,20 @@ std::shared_ptr<SimulatedHidBusState::Connection> SimulatedHidBusState::connect(
 HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::uint8_t> &buffer,
                                        std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     Device &device = *connection.device;
     if (!device.readStarted) {
         device.readStarted = true;
-        wake.notify_all();
+        wake.notifyAll();
     }
+    ++connection.reads;
     const std::size_t length = device.description.inputReportLength;
-    if (unusable(connection) || buffer.empty() || buffer.size() < length)
+    if (unusable(connection) || device.readsFailing || buffer.empty() || buffer.size() < length)
         return HidIoStatus::Failed;
-    wake.wait_for(lock, boundedTimeout(timeout),
-                  [&] { return !connection.reports.empty() || unusable(connection); });
-    if (unusable(connection))
+    readable.waitFor(lock, boundedTimeout(timeout), [&] {
+        return !connection.reports.empty() || unusable(connection) || device.readsFailing;
+    });
+    if (unusable(connection) || device.readsFailing)
         return HidIoStatus::Failed;
     if (connection.reports.empty())
         return HidIoStatus::TimedOut;
@@ -201,12 +222,12 @@ HidIoStatus SimulatedHidBusState::read(Connection &connection, std::vector<std::
 HidIoStatus SimulatedHidBusState::write(Connection &connection, const std::uint8_t *report,
                                         std::size_t size, std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     Device &device = *connection.device;
     const std::size_t length = device.description.outputReportLength;
     if (unusable(connection) || !report || size == 0 || (length != 0 && size != length))
         return HidIoStatus::Failed;
-    const bool accepted = wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    const bool accepted = wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return !device.writesStalled || unusable(connection);
     });
     if (unusable(connection))
@@ -215,14 +236,14 @@ HidIoStatus SimulatedHidBusState::write(Connection &connection, const std::uint8
         return HidIoStatus::TimedOut;
     record(device, report, size);
     lock.unlock();
-    wake.notify_all();
+    wake.notifyAll();
     return HidIoStatus::Completed;
 }
 
 HidIoStatus SimulatedHidBusState::indexedString(Connection &connection, std::uint32_t index,
                                                 std::vector<std::uint8_t> &buffer)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     if (unusable(connection) || buffer.empty())
         return HidIoStatus::Failed;
     const auto &strings = connection.device->description.indexedStrings;
@@ -238,7 +259,7 @@ HidIoStatus SimulatedHidBusState::indexedString(Connection &connection, std::uin
 void SimulatedHidBusState::disconnect(Connection &connection)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<SlimMutex> lock(mutex);
         if (connection.closed)
             return;
         connection.closed = true;
@@ -250,13 +271,14 @@ void SimulatedHidBusState::disconnect(Connection &connection)
                                          }),
                           connections.end());
     }
-    wake.notify_all();
+    wake.notifyAll();
+    readable.notifyAll();
 }
 
 std::vector<SimulatedOutputReport> SimulatedHidBusState::writtenReports(
         const std::string &path) const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     return device ? device->written : std::vector<SimulatedOutputReport>();
 }
@@ -264,11 +286,11 @@ std::vector<SimulatedOutputReport> SimulatedHidBusState::writtenReports(
 bool SimulatedHidBusState::waitForWrittenReports(const std::string &path, std::size_t count,
                                                  std::chrono::milliseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return false;
-    return wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    return wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return device->written.size() >= count || device->removed;
     }) && device->written.size() >= count;
 }
@@ -276,20 +298,31 @@ bool SimulatedHidBusState::waitForWrittenReports(const std::string &path, std::s
 bool SimulatedHidBusState::waitForReplayEnd(const std::string &path,
                                             std::chrono::milliseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     if (!device)
         return false;
-    return wake.wait_for(lock, boundedTimeout(timeout), [&] {
+    return wake.waitFor(lock, boundedTimeout(timeout), [&] {
         return device->replayEnded || device->removed;
     }) && device->replayEnded;
 }
 
 std::size_t SimulatedHidBusState::connectionCount(const std::string &path) const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<SlimMutex> lock(mutex);
     const std::shared_ptr<Device> device = find(path);
     return device ? device->connections.size() : 0;
+}
+
+std::vector<std::size_t> SimulatedHidBusState::readCounts(const std::string &path) const
+{
+    std::lock_guard<SlimMutex> lock(mutex);
+    std::vector<std::size_t> counts;
+    if (const std::shared_ptr<Device> device = find(path)) {
+        for (const std::shared_ptr<Connection> &connection : device->connections)
+            counts.push_back(connection->reads);
+    }
+    return counts;
 }
 
 std::shared_ptr<SimulatedHidBusState::Device> SimulatedHidBusState::find(
@@ -307,18 +340,18 @@ std::shared_ptr<SimulatedHidBusState::Device> SimulatedHidBusState::find(
 // is removed. Reports are due on an absolute schedule, so a late wake-up does not shift the rest.
 void SimulatedHidBusState::replay(const std::shared_ptr<Device> &device)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<SlimMutex> lock(mutex);
     wake.wait(lock, [&] { return device->readStarted || device->removed; });
     Clock::time_point due = Clock::now();
     for (const SimulatedInputReport &report : device->description.inputReports) {
         due += report.delay;
-        if (wake.wait_until(lock, due, [&] { return device->removed; }))
+        if (wake.waitUntil(lock, due, [&] { return device->removed; }))
             break;
         deliver(*device, report.bytes);
     }
     device->replayEnded = true;
     lock.unlock();
-    wake.notify_all();
+    wake.notifyAll();
 }
 
 // Every open handle gets its own copy, padded to the input report length as the system delivers
@@ -332,7 +365,7 @@ void SimulatedHidBusState::deliver(Device &device, std::vector<std::uint8_t> rep
         if (connection->reports.size() > kInputBufferCount)
             connection->reports.pop_front();
     }
-    wake.notify_all();
+    readable.notifyAll();
 }
 
 void SimulatedHidBusState::record(Device &device, const std::uint8_t *report, std::size_t size)

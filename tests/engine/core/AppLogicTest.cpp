@@ -35,6 +35,13 @@ Bytes penReport(std::uint8_t status, std::uint16_t x, std::uint16_t y, std::uint
             std::uint8_t(pressure), std::uint8_t(pressure >> 8), 0, 0, 0, 0};
 }
 
+// Pen report of width 3: status, x, y, pressure.
+Bytes widePenReport(std::uint8_t status, std::uint32_t x, std::uint32_t y, std::uint16_t pressure)
+{
+    return {9, 'A', status, std::uint8_t(x), std::uint8_t(x >> 8), std::uint8_t(x >> 16), std::uint8_t(y),
+            std::uint8_t(y >> 8), std::uint8_t(y >> 16), std::uint8_t(pressure), std::uint8_t(pressure >> 8), 0, 0};
+}
+
 Bytes keyReport(std::uint32_t bits, bool pressed)
 {
     return {9, 'B', 1, std::uint8_t(pressed ? 1 : 0), std::uint8_t(bits), std::uint8_t(bits >> 8), 0, 0, 0};
@@ -67,6 +74,38 @@ public:
     std::mutex mutex;
     std::condition_variable sent;
     std::vector<std::shared_ptr<PointerEvent>> events;
+};
+
+// Counts the key, dial and touch packets that the worker has processed. The count lives as
+// long as the connection, which may outlive this object when a test ends early.
+class ProcessedKeys
+{
+public:
+    explicit ProcessedKeys(AppLogic &logic)
+    {
+        QObject::connect(&logic, &AppLogic::componentDataChanged, &logic,
+                         [state = state](const QVariant &) {
+                             std::lock_guard<std::mutex> lock(state->mutex);
+                             ++state->count;
+                             state->processed.notify_all();
+                         },
+                         Qt::DirectConnection);
+    }
+
+    bool waitFor(std::size_t expected)
+    {
+        std::unique_lock<std::mutex> lock(state->mutex);
+        return state->processed.wait_for(lock, 5s, [&] { return state->count >= expected; });
+    }
+
+private:
+    struct State
+    {
+        std::mutex mutex;
+        std::condition_variable processed;
+        std::size_t count = 0;
+    };
+    const std::shared_ptr<State> state = std::make_shared<State>();
 };
 
 TabletConfigurePtr screenConfigure()
@@ -215,6 +254,68 @@ TEST(AppLogicDevices, AnArrivalThatCannotOpenReportsNothing)
     EXPECT_EQ(engine.logic->currentIndex(), 0);
 }
 
+TEST(AppLogicDevices, AReportOfATabletThatIsNoLongerCurrentIsNotQueued)
+{
+    Engine engine{tablet(kFirstPath, "QZ-Pen 6"), simulatedTablet(kSecondPath, "QZ-Pen 8", {0x65, 6, 0, 0, 3})};
+    engine.logic->start();
+    engine.logic->stop(); // packets stay queued
+    // A read of the first tablet that entered its callback just before the switch.
+    const TabletDevice_Win32::ReportCallback firstTabletsCallback = engine.logic->currentDevice()->reportCallback();
+    ASSERT_TRUE(firstTabletsCallback);
+    engine.logic->selectDevice(1);
+
+    const Bytes report = penReport(0xA1, 0x1234, 0x0101, 100);
+    firstTabletsCallback(report.data(), report.size());
+    EXPECT_EQ(engine.logic->queuedPacketCount(), 0u);
+
+    // The second tablet's reports are decoded with its own three-byte coordinates.
+    engine.bus->feedReport(kSecondPath, widePenReport(0xA1, 0x012345, 0x00ABCD, 100));
+    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 1; }));
+    const auto pen = std::dynamic_pointer_cast<TabletPenPacket>(engine.logic->popPacket());
+    ASSERT_TRUE(pen);
+    EXPECT_EQ(pen->x, 0x012345u);
+    EXPECT_EQ(pen->y, 0x00ABCDu);
+}
+
+TEST(AppLogicDevices, RemovingTheCurrentTabletDropsItsQueuedPackets)
+{
+    Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
+    engine.logic->start();
+    engine.logic->stop();
+    for (std::uint32_t key : {0x01u, 0x02u, 0x04u})
+        engine.bus->feedReport(kFirstPath, keyReport(key, true));
+    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 3; }));
+
+    engine.logic->onTabletStatus(TabletStatus::Removed, kFirstPath);
+
+    EXPECT_EQ(engine.logic->queuedPacketCount(), 0u);
+}
+
+TEST(AppLogicDevices, AReopenThatFailsReportsTheTabletGoneAndKeepsTheIndexSound)
+{
+    struct Row
+    {
+        int selected;
+        int expectedIndex;
+    };
+    for (const Row row : {Row{0, 0}, Row{1, 0}}) {
+        SCOPED_TRACE(row.selected);
+        Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
+        engine.logic->start();
+        engine.logic->selectDevice(row.selected);
+        QSignalSpy status(engine.logic.get(), &AppLogic::tabletStatusChanged);
+        engine.bus->removeDevice(kFirstPath);
+
+        engine.logic->onTabletStatus(TabletStatus::Arrived, kFirstPath);
+
+        ASSERT_EQ(status.count(), 1);
+        EXPECT_FALSE(status.at(0).at(0).toBool());
+        ASSERT_EQ(engine.logic->deviceInfoList().size(), 1u);
+        EXPECT_EQ(engine.logic->currentIndex(), row.expectedIndex);
+        EXPECT_EQ(engine.logic->currentDevice()->info().product, "QZ-Pen 8");
+    }
+}
+
 TEST(AppLogicDevices, OnlyTheSelectedTabletsReportsAreProcessed)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
@@ -250,13 +351,35 @@ TEST(AppLogicWorker, PenPacketsWithoutAConfigurationGiveNoOutput)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6")};
     QSignalSpy pen(engine.logic.get(), &AppLogic::penDataChanged);
+    ProcessedKeys keys(*engine.logic);
     engine.logic->start();
     engine.bus->feedReport(kFirstPath, penReport(0xA1, 15000, 10000, 4000));
-    ASSERT_TRUE(waitUntil([&] { return engine.logic->queuedPacketCount() == 0; }));
-    std::this_thread::sleep_for(100ms);
+    // The worker takes packets in order: once the key after it is processed, so is the pen.
+    engine.bus->feedReport(kFirstPath, keyReport(0x01, true));
+    ASSERT_TRUE(keys.waitFor(1));
     engine.logic->stop();
     EXPECT_EQ(pen.count(), 0);
     EXPECT_EQ(engine.pointer->count(), 0u);
+}
+
+TEST(AppLogicWorker, AQueuedPacketWakesTheWorkerBeforeItsTimedWaitRunsOut)
+{
+    Engine engine{};
+    ProcessedKeys keys(*engine.logic);
+    engine.logic->start();
+    // Each packet is queued while the worker waits; a wake-up that did not come would leave it
+    // to the end of the 20 ms wait. Under load a few round trips may take as long.
+    constexpr int kPackets = 40;
+    int slow = 0;
+    for (int i = 1; i <= kPackets; ++i) {
+        const auto queued = std::chrono::steady_clock::now();
+        engine.logic->pushPacket(std::make_shared<TabletKeyPacket>(1, 1, 0));
+        ASSERT_TRUE(keys.waitFor(std::size_t(i)));
+        if (std::chrono::steady_clock::now() - queued >= 10ms)
+            ++slow;
+    }
+    engine.logic->stop();
+    EXPECT_LT(slow, kPackets / 2);
 }
 
 TEST(AppLogicWorker, APenStrokeBecomesPointerEventsAndPenData)

@@ -29,7 +29,7 @@ TabletDeviceInfo deviceWithKeys(std::uint16_t keyCount, std::uint16_t dialKeyCou
 
 std::shared_ptr<TabletPacket> decode(const Bytes &report, const TabletDeviceInfo &device)
 {
-    return ReportDecoder::decodeReport(report.data(), report.size(), device);
+    return ReportDecoder::decodeReport(report.data(), report.size(), device).toShared();
 }
 
 // One line per packet, so that a table row and its failure read alike.
@@ -201,12 +201,10 @@ TEST(ReportDecoder, PenDecoderOnItsOwnDropsShortReportsAndBadWidths)
     const Bytes sixBytes = {0x09, 0x41, 0xA1, 0x01, 0x02, 0x03};
     const Bytes sevenBytes = {0x09, 0x41, 0xA1, 0x01, 0x02, 0x03, 0x04};
 
-    EXPECT_EQ(ReportDecoder::decodePenReport(sixBytes.data(), sixBytes.size(), 1), nullptr);
-    EXPECT_NE(ReportDecoder::decodePenReport(sevenBytes.data(), sevenBytes.size(), 1), nullptr);
-    EXPECT_EQ(ReportDecoder::decodePenReport(kWidth2PenReport.data(), kWidth2PenReport.size(), 0),
-              nullptr);
-    EXPECT_EQ(ReportDecoder::decodePenReport(kWidth2PenReport.data(), kWidth2PenReport.size(), 4),
-              nullptr);
+    EXPECT_TRUE(ReportDecoder::decodePenReport(sixBytes.data(), sixBytes.size(), 1).empty());
+    EXPECT_NE(ReportDecoder::decodePenReport(sevenBytes.data(), sevenBytes.size(), 1).pen(), nullptr);
+    EXPECT_TRUE(ReportDecoder::decodePenReport(kWidth2PenReport.data(), kWidth2PenReport.size(), 0).empty());
+    EXPECT_TRUE(ReportDecoder::decodePenReport(kWidth2PenReport.data(), kWidth2PenReport.size(), 4).empty());
 }
 
 TEST(ReportDecoder, PenStatusByteGivesStateAndFlags)
@@ -362,9 +360,8 @@ TEST(ReportDecoder, KeyDecoderOnItsOwnDropsReportsWithoutTheirKeyBits)
 {
     const Bytes sevenBytes = {0x09, 0x42, 0x01, 0x01, 0x01, 0x00, 0x00};
 
-    EXPECT_EQ(ReportDecoder::decodeKeyReport(sevenBytes.data(), sevenBytes.size(),
-                                             deviceWithKeys(8, 0)),
-              nullptr);
+    EXPECT_TRUE(ReportDecoder::decodeKeyReport(sevenBytes.data(), sevenBytes.size(), deviceWithKeys(8, 0))
+                        .empty());
 }
 
 TEST(ReportDecoder, TouchGivesThePositionOfTheLowestSetBitWhileTouching)

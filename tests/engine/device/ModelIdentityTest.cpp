@@ -20,7 +20,7 @@ std::shared_ptr<TabletPacket> pressKey(std::uint16_t index, const TabletDeviceIn
     const std::uint32_t bits = 1u << (index - 1);
     const std::uint8_t report[] = {0x09, 0x42, 0x01, 0x01, std::uint8_t(bits), std::uint8_t(bits >> 8),
                                    std::uint8_t(bits >> 16), std::uint8_t(bits >> 24), 0x00};
-    return ReportDecoder::decodeKeyReport(report, sizeof report, device);
+    return ReportDecoder::decodeKeyReport(report, sizeof report, device).toShared();
 }
 
 } // namespace

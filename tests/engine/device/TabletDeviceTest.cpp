@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -189,16 +190,25 @@ TEST(TabletDevice, CloseEndsTheReadThreadAndReleasesTheHandle)
     device.close();
 }
 
-TEST(TabletDevice, AnUnpluggedTabletKeepsItsThreadStoppable)
+TEST(TabletDevice, ATabletWhoseReadsFailIsReadAboutOnceEvery20MillisecondsAndStaysClosable)
 {
     auto bus = std::make_shared<SimulatedHidBus>();
     ASSERT_TRUE(bus->addDevice(tablet()) == SimulatedHidBus::AddResult::Added);
-    auto device = std::make_unique<TabletDevice_Win32>(bus);
-    ASSERT_TRUE(device->open(kPath));
-    ASSERT_TRUE(bus->removeDevice(kPath));
-    std::this_thread::sleep_for(60ms); // the thread meets failing reads meanwhile
-    device.reset();
-    SUCCEED() << "the destructor joined the read thread";
+    TabletDevice_Win32 device(bus);
+    ASSERT_TRUE(device.open(kPath));
+    ASSERT_TRUE(bus->setReadsFailing(kPath, true));
+
+    const auto start = std::chrono::steady_clock::now();
+    const std::size_t readsBefore = bus->readCounts(kPath).at(0);
+    std::this_thread::sleep_for(300ms);
+    const std::size_t reads = bus->readCounts(kPath).at(0) - readsBefore;
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+
+    EXPECT_GE(reads, 1u) << "the thread keeps trying";
+    // A loaded machine only lengthens the pauses; twice the rate leaves room for timer slack.
+    EXPECT_LE(reads, std::size_t(elapsed / 10ms) + 2);
+    device.close();
+    EXPECT_EQ(bus->openHandleCount(kPath), 0u);
 }
 
 TEST(TabletDevice, TheCallbackMayReadTheIdentity)

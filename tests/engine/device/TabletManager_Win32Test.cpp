@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -84,6 +85,7 @@ public:
         std::memcpy(broadcast->dbcc_name, name, (wcslen(name) + 1) * sizeof(wchar_t));
     }
     LPARAM lParam() { return reinterpret_cast<LPARAM>(bytes_.data()); }
+    void claimSize(DWORD size) { reinterpret_cast<DEV_BROADCAST_HDR *>(bytes_.data())->dbch_size = size; }
 
 private:
     std::vector<unsigned char> bytes_;
@@ -142,6 +144,29 @@ TEST(TabletManager, PassesOverOtherDevicesClassesAndEvents)
     SendMessageW(window, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
 
     EXPECT_TRUE(recorded.reports().empty());
+}
+
+TEST(TabletManager, IgnoresBroadcastsWhoseSizeDoesNotCoverThem)
+{
+    RecordedReports recorded;
+    TabletManager_Win32 listener;
+    listener.setStatusCallback(recorded.callback());
+    ASSERT_TRUE(listener.start());
+    HWND window = findListenWindow();
+    ASSERT_NE(window, nullptr);
+
+    const DWORD nameEnd = DWORD(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + wcslen(kTabletPath) * sizeof(wchar_t));
+    for (DWORD size : {DWORD(0), DWORD(sizeof(DEV_BROADCAST_HDR) - 1), DWORD(sizeof(DEV_BROADCAST_HDR)), nameEnd}) {
+        SCOPED_TRACE(size);
+        Broadcast broadcast(kHidInterfaceClass, kTabletPath);
+        broadcast.claimSize(size);
+        SendMessageW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, broadcast.lParam());
+    }
+    SendMessageW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
+    EXPECT_TRUE(recorded.reports().empty());
+
+    sendBroadcast(window, DBT_DEVICEARRIVAL, kHidInterfaceClass, kTabletPath);
+    EXPECT_EQ(recorded.reports().size(), 1u) << "a sound broadcast after them is read";
 }
 
 TEST(TabletManager, StopClosesTheWindowAndEndsTheThread)

@@ -359,3 +359,34 @@ TEST(PenHandler, ADefaultWintabRecordIsOutOfProximity)
 }
 
 } // namespace
+
+TEST(PenHandler, OneHandlerMapsEachNewMappingAndTabletAsAFreshOneWould)
+{
+    struct Step
+    {
+        QRect part;
+        std::int32_t rotation;
+        std::uint32_t maximumX;
+    };
+    const Step steps[] = {
+        {QRect(0, 0, 1920, 1080), 0, 15200}, {QRect(0, 0, 1920, 1080), 0, 15200},
+        {QRect(0, 0, 960, 540), 0, 15200},   {QRect(0, 0, 960, 540), 1, 15200},
+        {QRect(0, 0, 960, 540), 1, 30400},   {QRect(0, 0, 1920, 1080), 0, 15200},
+    };
+    PenHandler kept;
+    FakeEngine engine;
+    for (const Step &step : steps) {
+        SCOPED_TRACE(testing::Message() << "rotation " << step.rotation << " maximum x " << step.maximumX);
+        TabletConfigure configure = configureWith(true);
+        configure.mapping.part = step.part;
+        configure.mapping.rotation = step.rotation;
+        PenDeviceLimits device = tablet();
+        device.maximumX = step.maximumX;
+        const TabletPenPacket packet = pen(kTip, 3800, 2375, 100);
+
+        PenHandler fresh;
+        const PenOutcome expected = fresh.handlePen(packet, configure, device, engine.context(), engine.outputs());
+        const PenOutcome outcome = kept.handlePen(packet, configure, device, engine.context(), engine.outputs());
+        EXPECT_EQ(outcome.trace.values(), expected.trace.values());
+    }
+}

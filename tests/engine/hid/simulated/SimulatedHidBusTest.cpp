@@ -258,6 +258,23 @@ TEST(SimulatedHidBus, ReadsAfterRemovalFailAtOnce)
     EXPECT_FALSE(bus->removeDevice(kPenPath));
 }
 
+TEST(SimulatedHidBus, FailingReadsEndAtOnceUntilTheDeviceAnswersAgainAndEveryReadIsCountedPerHandle)
+{
+    auto bus = busWith(penInterface());
+    auto first = bus->open(kPenPath);
+    auto second = bus->open(kPenPath);
+    Bytes buffer = readBuffer();
+    ASSERT_TRUE(bus->setReadsFailing(kPenPath, true));
+    bus->feedReport(kPenPath, {1, 2, 3, 4});
+
+    EXPECT_EQ(first->read(buffer, 10s), HidIoStatus::Failed);
+    EXPECT_EQ(first->read(buffer, 10s), HidIoStatus::Failed);
+    ASSERT_TRUE(bus->setReadsFailing(kPenPath, false));
+    EXPECT_EQ(second->read(buffer, 10s), HidIoStatus::Completed);
+    EXPECT_EQ(bus->readCounts(kPenPath), std::vector<std::size_t>({2, 1}));
+    EXPECT_FALSE(bus->setReadsFailing(kOtherPath, true));
+}
+
 TEST(SimulatedHidBus, RemovalWakesAWaitingReadWithFailure)
 {
     auto bus = busWith(penInterface());

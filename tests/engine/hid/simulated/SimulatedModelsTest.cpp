@@ -130,13 +130,13 @@ std::shared_ptr<TabletPacket> keyReport(std::uint8_t subKind, std::uint32_t bits
 {
     const std::uint8_t report[] = {0x09, 0x42, subKind, 0x01, std::uint8_t(bits), std::uint8_t(bits >> 8),
                                    std::uint8_t(bits >> 16), std::uint8_t(bits >> 24), 0x00};
-    return ReportDecoder::decodeReport(report, sizeof report, device);
+    return ReportDecoder::decodeReport(report, sizeof report, device).toShared();
 }
 
 std::shared_ptr<TabletPacket> touchReport(int position, const TabletDeviceInfo &device)
 {
     const std::uint8_t report[] = {0x09, 0x43, 0x01, std::uint8_t(1u << (position - 1)), 0, 0, 0, 0, 0};
-    return ReportDecoder::decodeReport(report, sizeof report, device);
+    return ReportDecoder::decodeReport(report, sizeof report, device).toShared();
 }
 
 class EverySimulatedModel : public testing::Test
