@@ -357,10 +357,18 @@ bool SingleApplicationPrivate::writeConfirmed(const QByteArray &body, int timeou
     return awaitAcknowledgement(remaining(timeout, elapsed));
 }
 
+// QLocalSocket's wait on Windows now and then returns early without data although the pipe is
+// still connected, so an early return is waited out as long as the time allows.
 bool SingleApplicationPrivate::awaitAcknowledgement(int timeout)
 {
-    if (socket->bytesAvailable() == 0 && !socket->waitForReadyRead(timeout))
-        return false;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (socket->bytesAvailable() == 0) {
+        if (socket->state() != QLocalSocket::ConnectedState || elapsed.elapsed() >= timeout)
+            return false;
+        if (!socket->waitForReadyRead(remaining(timeout, elapsed)))
+            QThread::msleep(1);
+    }
     char acknowledgement = 0;
     return socket->read(&acknowledgement, 1) == 1;
 }
