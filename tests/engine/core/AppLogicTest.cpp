@@ -4,6 +4,7 @@
 #include "config/TabletPenPacketWrapper.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/support/SignalRecorder.h"
 #include "engine/support/SimulatedTablet.h"
 
 #include <QSignalSpy>
@@ -74,38 +75,6 @@ public:
     std::mutex mutex;
     std::condition_variable sent;
     std::vector<std::shared_ptr<PointerEvent>> events;
-};
-
-// Counts the key, dial and touch packets that the worker has processed. The count lives as
-// long as the connection, which may outlive this object when a test ends early.
-class ProcessedKeys
-{
-public:
-    explicit ProcessedKeys(AppLogic &logic)
-    {
-        QObject::connect(&logic, &AppLogic::componentDataChanged, &logic,
-                         [state = state](const QVariant &) {
-                             std::lock_guard<std::mutex> lock(state->mutex);
-                             ++state->count;
-                             state->processed.notify_all();
-                         },
-                         Qt::DirectConnection);
-    }
-
-    bool waitFor(std::size_t expected)
-    {
-        std::unique_lock<std::mutex> lock(state->mutex);
-        return state->processed.wait_for(lock, 5s, [&] { return state->count >= expected; });
-    }
-
-private:
-    struct State
-    {
-        std::mutex mutex;
-        std::condition_variable processed;
-        std::size_t count = 0;
-    };
-    const std::shared_ptr<State> state = std::make_shared<State>();
 };
 
 TabletConfigurePtr screenConfigure()
@@ -320,17 +289,17 @@ TEST(AppLogicDevices, OnlyTheSelectedTabletsReportsAreProcessed)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6"), tablet(kSecondPath, "QZ-Pen 8")};
     engine.logic->start();
-    QSignalSpy components(engine.logic.get(), &AppLogic::componentDataChanged);
+    SignalRecorder components(engine.logic.get(), &AppLogic::componentDataChanged);
 
     engine.logic->selectDevice(1);
     engine.bus->feedReport(kFirstPath, keyReport(0x01, true));
     engine.bus->feedReport(kSecondPath, keyReport(0x02, true));
-    ASSERT_TRUE(waitUntil([&] { return components.count() >= 1; }));
+    ASSERT_TRUE(components.waitFor(1));
     std::this_thread::sleep_for(100ms);
     engine.logic->stop();
 
-    ASSERT_EQ(components.count(), 1);
-    const auto wrapper = components.at(0).at(0).value<TabletComponentPacketWrapper>();
+    ASSERT_EQ(components.count(), 1u);
+    const auto wrapper = components.at(0).value<TabletComponentPacketWrapper>();
     EXPECT_EQ(wrapper.kind, 1u);
     EXPECT_EQ(wrapper.key.key, 2);
 }
@@ -350,22 +319,22 @@ TEST(AppLogicWorker, SelectingTheCurrentTabletKeepsTheQueue)
 TEST(AppLogicWorker, PenPacketsWithoutAConfigurationGiveNoOutput)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6")};
-    QSignalSpy pen(engine.logic.get(), &AppLogic::penDataChanged);
-    ProcessedKeys keys(*engine.logic);
+    SignalRecorder pen(engine.logic.get(), &AppLogic::penDataChanged);
+    SignalRecorder keys(engine.logic.get(), &AppLogic::componentDataChanged);
     engine.logic->start();
     engine.bus->feedReport(kFirstPath, penReport(0xA1, 15000, 10000, 4000));
     // The worker takes packets in order: once the key after it is processed, so is the pen.
     engine.bus->feedReport(kFirstPath, keyReport(0x01, true));
     ASSERT_TRUE(keys.waitFor(1));
     engine.logic->stop();
-    EXPECT_EQ(pen.count(), 0);
+    EXPECT_EQ(pen.count(), 0u);
     EXPECT_EQ(engine.pointer->count(), 0u);
 }
 
 TEST(AppLogicWorker, AQueuedPacketWakesTheWorkerBeforeItsTimedWaitRunsOut)
 {
     Engine engine{};
-    ProcessedKeys keys(*engine.logic);
+    SignalRecorder keys(engine.logic.get(), &AppLogic::componentDataChanged);
     engine.logic->start();
     // Each packet is queued while the worker waits; a wake-up that did not come would leave it
     // to the end of the 20 ms wait. Under load a few round trips may take as long.
@@ -385,7 +354,7 @@ TEST(AppLogicWorker, AQueuedPacketWakesTheWorkerBeforeItsTimedWaitRunsOut)
 TEST(AppLogicWorker, APenStrokeBecomesPointerEventsAndPenData)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6")};
-    QSignalSpy pen(engine.logic.get(), &AppLogic::penDataChanged);
+    SignalRecorder pen(engine.logic.get(), &AppLogic::penDataChanged);
     engine.logic->setConfigure(screenConfigure());
     engine.logic->start();
 
@@ -393,11 +362,11 @@ TEST(AppLogicWorker, APenStrokeBecomesPointerEventsAndPenData)
     engine.bus->feedReport(kFirstPath, penReport(0xA1, 15240, 10160, 4000));
     engine.bus->feedReport(kFirstPath, penReport(0xC0, 15240, 10160, 0));
     ASSERT_TRUE(engine.pointer->waitFor(3));
-    ASSERT_TRUE(waitUntil([&] { return pen.count() >= 3; }));
+    ASSERT_TRUE(pen.waitFor(3));
     engine.logic->stop();
 
-    ASSERT_EQ(pen.count(), 3);
-    const auto touching = pen.at(1).at(0).value<TabletPenPacketWrapper>();
+    ASSERT_EQ(pen.count(), 3u);
+    const auto touching = pen.at(1).value<TabletPenPacketWrapper>();
     EXPECT_TRUE(touching.valid);
     EXPECT_EQ(touching.received.status, 0xA1u);
     EXPECT_EQ(touching.received.pressure, 4000);
@@ -415,17 +384,17 @@ TEST(AppLogicWorker, APenStrokeBecomesPointerEventsAndPenData)
 TEST(AppLogicWorker, KeysDialsAndTouchEachGiveOneComponentSignal)
 {
     Engine engine{tablet(kFirstPath, "QZ-Pen 6")};
-    QSignalSpy components(engine.logic.get(), &AppLogic::componentDataChanged);
+    SignalRecorder components(engine.logic.get(), &AppLogic::componentDataChanged);
     engine.logic->start();
     engine.bus->feedReport(kFirstPath, keyReport(0x04, true));
     engine.bus->feedReport(kFirstPath, {9, 'B', 3, 1, 3, 0, 0, 0, 0});
     engine.bus->feedReport(kFirstPath, {9, 'C', 1, 0x30, 0, 0, 0, 0, 0});
-    ASSERT_TRUE(waitUntil([&] { return components.count() >= 3; }));
+    ASSERT_TRUE(components.waitFor(3));
     engine.logic->stop();
-    ASSERT_EQ(components.count(), 3);
-    EXPECT_EQ(components.at(0).at(0).value<TabletComponentPacketWrapper>().kind, 1u);
-    EXPECT_EQ(components.at(1).at(0).value<TabletComponentPacketWrapper>().kind, 2u);
-    EXPECT_EQ(components.at(2).at(0).value<TabletComponentPacketWrapper>().touch.position, 5u);
+    ASSERT_EQ(components.count(), 3u);
+    EXPECT_EQ(components.at(0).value<TabletComponentPacketWrapper>().kind, 1u);
+    EXPECT_EQ(components.at(1).value<TabletComponentPacketWrapper>().kind, 2u);
+    EXPECT_EQ(components.at(2).value<TabletComponentPacketWrapper>().touch.position, 5u);
 }
 
 TEST(AppLogicWorker, AConfigurationHandedOverTakesEffectAtTheNextPacket)
