@@ -177,9 +177,7 @@ void MainWindow::setUpWindowStyle()
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowIcon(QIcon(QStringLiteral(":/res/image/comm/32x32/logo_32x32.png")));
     addDropShadow(ui->frameWindow, kShadowColor, kShadowBlur);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-MainWindow.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-MainWindow.qss"));
     styleComboPopup(ui->comboDevices);
     ui->titleBar->setTransparentStyle();
 }

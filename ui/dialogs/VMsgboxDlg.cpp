@@ -8,7 +8,7 @@ VMsgboxDlg::VMsgboxDlg() : VMsgboxDlg(nullptr) {}
 
 VMsgboxDlg::VMsgboxDlg(QWidget *parent) : QMessageBox(parent)
 {
-    setStyleSheet(readTextFile(QStringLiteral(":/res/qss/normal/qss-VMsgboxDlg.qss")));
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VMsgboxDlg.qss"));
 }
 
 // The box lays itself out anew whenever its texts change, so its margins are set last.

@@ -8,9 +8,7 @@ VNotDetectedDlg::VNotDetectedDlg(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::VNotDetectedDlg>())
 {
     ui->setupUi(this);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-VNotDetectedDlg.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VNotDetectedDlg.qss"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_TranslucentBackground);
     addDropShadow(ui->nddFrame, QColor(100, 100, 108, 100), 10);

@@ -13,9 +13,7 @@
 VHotkeyPanel::VHotkeyPanel(QWidget *parent) : QWidget(parent), comboSpecApp(new QComboBox(this))
 {
     resize(778, 632);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-VHotkeyPanel.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VHotkeyPanel.qss"));
     comboSpecApp->setObjectName(QStringLiteral("comboSpecApp"));
     comboSpecApp->setGeometry(24, 24, 240, 32);
     styleComboPopup(comboSpecApp);

@@ -11,9 +11,7 @@
 VMappingPanel::VMappingPanel(QWidget *parent) : QWidget(parent)
 {
     resize(778, 632);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-VMappingPanel.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VMappingPanel.qss"));
 }
 
 VMappingPanel::~VMappingPanel() = default;

@@ -8,9 +8,7 @@
 VSettingsPanel::VSettingsPanel(QWidget *parent) : QWidget(parent)
 {
     resize(778, 632);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-VSettingsPanel.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VSettingsPanel.qss"));
 }
 
 VSettingsPanel::~VSettingsPanel() = default;

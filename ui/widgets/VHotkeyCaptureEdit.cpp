@@ -8,10 +8,7 @@
 VHotkeyCaptureEdit::VHotkeyCaptureEdit(QWidget *parent)
     : QLineEdit(parent)
 {
-    const QString sheet =
-        readTextFile(QStringLiteral(":/res/qss/normal/qss-VHotkeyCaptureEdit.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VHotkeyCaptureEdit.qss"));
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setContextMenuPolicy(Qt::NoContextMenu);

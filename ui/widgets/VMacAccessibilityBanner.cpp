@@ -29,10 +29,7 @@ VMacAccessibilityBanner::VMacAccessibilityBanner(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::VMacAccessibilityBanner>())
 {
     ui->setupUi(this);
-    const QString sheet =
-        readTextFile(QStringLiteral(":/res/qss/normal/qss-VMacAccessibilityBanner.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VMacAccessibilityBanner.qss"));
     showExclamation();
     ui->imgFrame->setStyleSheet(accessibilityPictureSheet(interfaceLanguage()));
     connect(&timer, &QTimer::timeout, this, &VMacAccessibilityBanner::slotTimeout);

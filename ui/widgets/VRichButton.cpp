@@ -1,6 +1,6 @@
 #include "VRichButton.h"
 
-#include "StyleSheetResource.h"
+#include "ui/widgets/WindowHelpers.h"
 #include "ui_VRichButton.h"
 
 #include <QKeyEvent>
@@ -23,7 +23,7 @@ constexpr int kTitleWidthWithoutIcon = 260;
 VRichButton::VRichButton(QWidget *parent) : QWidget(parent), ui(new Ui::VRichButton)
 {
     ui->setupUi(this);
-    applyStyleSheetResource(this, QStringLiteral(":/res/qss/normal/qss-VRichButton.qss"));
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VRichButton.qss"));
     retranslatePlaceholder();
     ui->editTitle->setAttribute(Qt::WA_MacShowFocusRect, false);
     ui->editTitle->setFocusPolicy(Qt::ClickFocus);

@@ -1,6 +1,6 @@
 #include "VRichItem.h"
 
-#include "StyleSheetResource.h"
+#include "ui/widgets/WindowHelpers.h"
 #include "ui_VRichItem.h"
 
 #include <QCursor>
@@ -28,7 +28,7 @@ VRichItem::VRichItem(int kind, const QString &title, const QString &caption, QWi
     : QWidget(parent), ui(new Ui::VRichItem), rowKind(kind)
 {
     ui->setupUi(this);
-    applyStyleSheetResource(this, QStringLiteral(":/res/qss/normal/qss-VRichItem.qss"));
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VRichItem.qss"));
     ui->riLabelIcon->clear();
     // The picture only shows where the row leads; a click on it belongs to the row button below.
     ui->riLabelIcon->setAttribute(Qt::WA_TransparentForMouseEvents);

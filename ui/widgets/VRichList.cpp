@@ -1,7 +1,7 @@
 #include "VRichList.h"
 
-#include "StyleSheetResource.h"
 #include "VRichItem.h"
+#include "ui/widgets/WindowHelpers.h"
 #include "ui_VRichList.h"
 
 #include <QScrollBar>
@@ -44,7 +44,7 @@ VRichList::~VRichList()
 void VRichList::setUpList()
 {
     ui->setupUi(this);
-    applyStyleSheetResource(this, QStringLiteral(":/res/qss/normal/qss-VRichList.qss"));
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VRichList.qss"));
     QListWidget *list = ui->rlListWidget;
     list->setFocusPolicy(Qt::NoFocus);
     list->setSelectionMode(QAbstractItemView::SingleSelection);

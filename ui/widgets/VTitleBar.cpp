@@ -17,9 +17,7 @@ constexpr int kButtonGap = 12;
 VTitleBar::VTitleBar(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::VTitleBar>())
 {
     ui->setupUi(this);
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-VTitleBar.qss"));
-    if (!sheet.isEmpty())
-        setStyleSheet(sheet);
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VTitleBar.qss"));
     initButtons();
     relayoutButtons();
 }

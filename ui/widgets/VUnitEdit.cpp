@@ -1,6 +1,6 @@
 #include "VUnitEdit.h"
 
-#include "StyleSheetResource.h"
+#include "ui/widgets/WindowHelpers.h"
 #include "ui_VUnitEdit.h"
 
 #include <QPainter>
@@ -9,7 +9,7 @@
 VUnitEdit::VUnitEdit(QWidget *parent) : QWidget(parent), ui(new Ui::VUnitEdit)
 {
     ui->setupUi(this);
-    applyStyleSheetResource(this, QStringLiteral(":/res/qss/normal/qss-VUnitEdit.qss"));
+    applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VUnitEdit.qss"));
     ui->editValue->setAttribute(Qt::WA_MacShowFocusRect, false);
     ui->editValue->setFocusPolicy(Qt::ClickFocus);
     connect(ui->editValue, QOverload<int>::of(&QSpinBox::valueChanged), this,

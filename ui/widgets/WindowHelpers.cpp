@@ -15,6 +15,15 @@ QString readTextFile(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
+bool applyStyleSheet(QWidget *widget, const QString &path)
+{
+    const QString sheet = readTextFile(path);
+    if (sheet.isEmpty())
+        return false;
+    widget->setStyleSheet(sheet);
+    return true;
+}
+
 void addDropShadow(QWidget *widget, const QColor &color, int blurRadius)
 {
     auto *shadow = new QGraphicsDropShadowEffect(widget);
