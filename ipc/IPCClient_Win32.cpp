@@ -15,19 +15,19 @@ void keepForever(std::shared_ptr<InterprocessCommunication> &object)
 
 IPCClient::IPCClient(std::string pipePrefix)
     : pipePrefix(std::move(pipePrefix)),
-      wakeEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      connectionEvent(CreateEventW(nullptr, FALSE, FALSE, nullptr))
+      wakeEvent(OwnedHandle::newEvent(true)),
+      connectionEvent(OwnedHandle::newEvent(false))
 {}
 
 IPCClient::~IPCClient()
 {
-    if (abandoned.load())
+    if (abandoned.load()) {
+        // A thread that could not be stopped may still wait on them.
+        wakeEvent.release();
+        connectionEvent.release();
         return;
+    }
     stop();
-    if (wakeEvent)
-        CloseHandle(wakeEvent);
-    if (connectionEvent)
-        CloseHandle(connectionEvent);
 }
 
 void IPCClient::start(InterprocessCommunication::DataCallback data, int intervalMs)
@@ -105,7 +105,7 @@ void IPCClient::wakeForStop()
             connection->requestStop();
     }
     if (wakeEvent)
-        SetEvent(wakeEvent);
+        SetEvent(wakeEvent.get());
 }
 
 void IPCClient::dropConnections()
@@ -124,9 +124,9 @@ void IPCClient::resetAfterStop()
     connectedFlag = false;
     stopFlag = false;
     if (wakeEvent)
-        ResetEvent(wakeEvent);
+        ResetEvent(wakeEvent.get());
     if (connectionEvent)
-        ResetEvent(connectionEvent);
+        ResetEvent(connectionEvent.get());
 }
 
 void IPCClient::reconnectLoop(std::chrono::milliseconds interval)
@@ -136,7 +136,7 @@ void IPCClient::reconnectLoop(std::chrono::milliseconds interval)
         // reading is over is replaced even if it was marked connected a moment ago.
         if (!isConnected())
             connectOnce();
-        WaitForSingleObject(wakeEvent, DWORD(interval.count()));
+        WaitForSingleObject(wakeEvent.get(), DWORD(interval.count()));
     }
 }
 
@@ -167,13 +167,13 @@ void IPCClient::connectOnce()
             fresh->requestStop();
     }
     if (opened)
-        SetEvent(connectionEvent);
+        SetEvent(connectionEvent.get());
     // Closed here, outside the lock; its reading is over.
 }
 
 void IPCClient::readLoop()
 {
-    const HANDLE events[2] = {wakeEvent, connectionEvent};
+    const HANDLE events[2] = {wakeEvent.get(), connectionEvent.get()};
     while (!stopFlag.load()) {
         if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1)
             readCurrent();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ipc/InterprocessCommunication_Win32.h"
+#include "ipc/OwnedHandle_Win32.h"
 #include "ipc/SessionNames.h"
 #include "ipc/UnloadSafeThread_Win32.h"
 
@@ -65,9 +66,9 @@ private:
     std::shared_ptr<InterprocessCommunication> connection;
     std::shared_ptr<InterprocessCommunication> opening;
     // Manual reset; set by a stop.
-    HANDLE wakeEvent = nullptr;
+    OwnedHandle wakeEvent;
     // Auto reset; set when a new connection waits for the reader.
-    HANDLE connectionEvent = nullptr;
+    OwnedHandle connectionEvent;
     InterprocessCommunication::DataCallback dataCallback;
     UnloadSafeThread reconnectThread;
     UnloadSafeThread readerThread;

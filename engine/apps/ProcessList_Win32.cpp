@@ -1,5 +1,7 @@
 #include "engine/apps/ProcessList_Win32.h"
 
+#include "ipc/OwnedHandle_Win32.h"
+
 #include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
@@ -8,35 +10,14 @@ namespace {
 
 constexpr DWORD kQueryAndReadRights = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
 
-class ProcessHandle
+// Processes of higher integrity open only with the limited right, which still tells the image
+// name.
+OwnedHandle openProcess(std::uint32_t processId)
 {
-public:
-    // Processes of higher integrity open only with the limited right, which still tells the
-    // image name.
-    explicit ProcessHandle(std::uint32_t processId)
-        : handle(open(processId))
-    {
-    }
-    ~ProcessHandle()
-    {
-        if (handle)
-            CloseHandle(handle);
-    }
-    ProcessHandle(const ProcessHandle &) = delete;
-    ProcessHandle &operator=(const ProcessHandle &) = delete;
-
-    HANDLE get() const { return handle; }
-
-private:
-    static HANDLE open(std::uint32_t processId)
-    {
-        if (HANDLE process = OpenProcess(kQueryAndReadRights, FALSE, processId))
-            return process;
-        return OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    }
-
-    const HANDLE handle;
-};
+    if (HANDLE process = OpenProcess(kQueryAndReadRights, FALSE, processId))
+        return OwnedHandle(process);
+    return OwnedHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+}
 
 // The main module's file name cannot be read across the 32/64-bit boundary (QZTablet ships as
 // a 32-bit program, most drawing applications are 64-bit); the image name can.
@@ -61,8 +42,8 @@ const QSet<QString> &excludedProcessNames()
 
 QString processImagePath(std::uint32_t processId, int *gdiObjects)
 {
-    const ProcessHandle process(processId);
-    if (!process.get())
+    const OwnedHandle process = openProcess(processId);
+    if (!process)
         return QString();
     if (gdiObjects)
         *gdiObjects = int(GetGuiResources(process.get(), GR_GDIOBJECTS));
@@ -72,19 +53,18 @@ QString processImagePath(std::uint32_t processId, int *gdiObjects)
 std::vector<RunningProcess> snapshotProcesses()
 {
     std::vector<RunningProcess> processes;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    const OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return processes;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
         RunningProcess process;
         process.id = entry.th32ProcessID;
         process.exeName = QString::fromWCharArray(entry.szExeFile);
         process.path = processImagePath(process.id, &process.gdiObjects);
         processes.push_back(process);
     }
-    CloseHandle(snapshot);
     return processes;
 }
 

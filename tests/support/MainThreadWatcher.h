@@ -9,6 +9,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <atomic>
 
@@ -38,6 +39,45 @@ void startMainThreadWatcher()
         Sleep(1);
 }
 
+int threadsOfThisProcess()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// The same holds for a thread that is still on its way out when the process ends (a library's
+// pipe thread after its unload, say): before returning from main, give the threads that tests
+// started a moment to end, down to the count the program had when its tests began. Threads that
+// stay (a pool the toolkit keeps) end the wait once the count has held still for a moment.
+class ThreadsAtStart
+{
+public:
+    ThreadsAtStart() : count(threadsOfThisProcess()) {}
+    void awaitEnd() const
+    {
+        const DWORD begun = GetTickCount();
+        int last = threadsOfThisProcess();
+        int unchanged = 0;
+        while (last > count && unchanged < 10 && GetTickCount() - begun < 2000) {
+            Sleep(5);
+            const int now = threadsOfThisProcess();
+            unchanged = now == last ? unchanged + 1 : 0;
+            last = now;
+        }
+    }
+
+private:
+    const int count;
+};
+
 } // namespace
 
 #else
@@ -45,6 +85,12 @@ void startMainThreadWatcher()
 namespace {
 
 void startMainThreadWatcher() {}
+
+class ThreadsAtStart
+{
+public:
+    void awaitEnd() const {}
+};
 
 } // namespace
 

@@ -41,5 +41,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     TestApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const ThreadsAtStart threads;
+    const int result = RUN_ALL_TESTS();
+    threads.awaitEnd();
+    return result;
 }

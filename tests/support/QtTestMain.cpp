@@ -11,5 +11,8 @@ int main(int argc, char **argv)
     testing::InitGoogleMock(&argc, argv);
     startMainThreadWatcher();
     QCoreApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const ThreadsAtStart threads;
+    const int result = RUN_ALL_TESTS();
+    threads.awaitEnd();
+    return result;
 }

@@ -7,5 +7,8 @@ int main(int argc, char **argv)
 {
     testing::InitGoogleMock(&argc, argv);
     startMainThreadWatcher();
-    return RUN_ALL_TESTS();
+    const ThreadsAtStart threads;
+    const int result = RUN_ALL_TESTS();
+    threads.awaitEnd();
+    return result;
 }
