@@ -4,6 +4,7 @@
 #include "ipc/InterprocessCommunication_Win32.h"
 #include "ipc/SessionId_Win32.h"
 #include "ipc/WintabSharedSection_Win32.h"
+#include "support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 
@@ -36,16 +37,6 @@ std::string uniqueTag()
     return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
 }
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
 
 } // namespace
 

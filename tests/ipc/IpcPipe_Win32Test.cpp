@@ -2,6 +2,7 @@
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/IPCServer_Win32.h"
 #include "ipc/SessionId_Win32.h"
+#include "support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 
@@ -21,7 +22,6 @@ namespace {
 
 // A generous bound for things that take a few reconnect intervals; reaching it is a failure, not
 // a measurement.
-constexpr auto kPatience = 30s;
 constexpr int kIntervalMs = 500;
 
 std::string uniquePipePrefix()
@@ -31,16 +31,6 @@ std::string uniquePipePrefix()
             + std::to_string(++made);
 }
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
 
 // What a client's data callback received.
 class Received

@@ -3,6 +3,7 @@
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/IPCServer_Win32.h"
 #include "ipc/UnloadSafeThread_Win32.h"
+#include "support/ThreadCount_Win32.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -54,31 +55,7 @@ private:
     bool held = false;
 };
 
-int threadsOfThisProcess()
-{
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return -1;
-    int count = 0;
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId())
-            ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
 
-int threadsSettledAt(int expected)
-{
-    int count = threadsOfThisProcess();
-    for (int wait = 0; wait < 250 && count != expected; ++wait) {
-        std::this_thread::sleep_for(20ms);
-        count = threadsOfThisProcess();
-    }
-    return count;
-}
 
 std::string uniquePipePrefix()
 {

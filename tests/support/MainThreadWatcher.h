@@ -8,8 +8,9 @@
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
+#include "support/ThreadCount_Win32.h"
+
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <atomic>
 
@@ -37,20 +38,6 @@ void startMainThreadWatcher()
     const DWORD begun = GetTickCount();
     while (startedThreads == before && GetTickCount() - begun < 10000)
         Sleep(1);
-}
-
-int threadsOfThisProcess()
-{
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    int count = 0;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        count += entry.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
-    CloseHandle(snapshot);
-    return count;
 }
 
 // The same holds for a thread that is still on its way out when the process ends (a library's

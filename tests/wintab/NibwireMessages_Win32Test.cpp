@@ -5,6 +5,7 @@
 #include "TestWindow_Win32.h"
 
 #include "ipc/IPCServer_Win32.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,6 @@ std::uint64_t windowValue(HWND window)
     return std::uint64_t(reinterpret_cast<std::uintptr_t>(window));
 }
 
-bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds patience = 30s)
-{
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
 
 class NibwireMessages : public testing::Test
 {

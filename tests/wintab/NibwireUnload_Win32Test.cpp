@@ -7,6 +7,7 @@
 #include "ipc/IPCServer_Win32.h"
 #include "ipc/SectionLock_Win32.h"
 #include "ipc/WintabSharedSection_Win32.h"
+#include "support/ThreadCount_Win32.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -27,32 +28,7 @@ namespace {
 constexpr int kRounds = 20;
 constexpr auto kLongestUnload = 3s;
 
-int threadsOfThisProcess()
-{
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return -1;
-    int count = 0;
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId())
-            ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
 
-// Waits a moment for threads that are on their way out.
-int threadsSettledAt(int expected)
-{
-    int count = threadsOfThisProcess();
-    for (int wait = 0; wait < 100 && count != expected; ++wait) {
-        std::this_thread::sleep_for(20ms);
-        count = threadsOfThisProcess();
-    }
-    return count;
-}
 
 struct Round {
     bool loaded = false;
@@ -124,10 +100,10 @@ protected:
         runOrFail(
                 [&] {
                     loadUseAndUnload(window.handle(), beforeUnload);
-                    before = threadsSettledAt(-1);
+                    before = threadsSettledAt(-1, 2s);
                     for (int n = 0; n < kRounds; ++n)
                         rounds.push_back(loadUseAndUnload(window.handle(), beforeUnload));
-                    after = threadsSettledAt(before);
+                    after = threadsSettledAt(before, 2s);
                 },
                 60s);
         ASSERT_GT(before, 0);

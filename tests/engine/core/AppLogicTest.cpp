@@ -6,6 +6,7 @@
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SignalRecorder.h"
 #include "engine/support/SimulatedTablet.h"
+#include "support/WaitUntil.h"
 
 #include <QSignalSpy>
 
@@ -107,12 +108,6 @@ struct Engine
     std::unique_ptr<AppLogic> logic;
 };
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    for (int i = 0; i < 500 && !condition(); ++i)
-        std::this_thread::sleep_for(10ms);
-    return condition();
-}
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "engine/support/SimulatedTablet.h"
 #include "engine/support/SimulatedVirtualDevice.h"
 #include "engine/support/UniqueWintabNames.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -189,12 +190,6 @@ std::unique_ptr<AppLogic> engineOn(const std::shared_ptr<SimulatedHidBus> &bus)
     return logic;
 }
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    for (int i = 0; i < 500 && !condition(); ++i)
-        std::this_thread::sleep_for(10ms);
-    return condition();
-}
 
 class EngineEndToEnd : public testing::Test
 {

@@ -1,6 +1,7 @@
 #include "engine/ddc/DDCInterface_Win32.h"
 
 #include "engine/display/DisplayManager_Win32.h"
+#include "engine/support/DdcExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +23,7 @@ protected:
 
     void expectNothingAnswers()
     {
-        std::uint32_t a = 0, b = 0, c = 0;
-        std::vector<std::uint32_t> red, green, blue;
-        EXPECT_EQ(ddc.capabilities(), 0u);
-        EXPECT_FALSE(ddc.brightness(a, b, c));
-        EXPECT_FALSE(ddc.contrast(a, b, c));
-        EXPECT_FALSE(ddc.gains(red, green, blue));
-        EXPECT_EQ(ddc.colorPreset(), IDDCInterface::NoPreset);
-        EXPECT_FALSE(ddc.setBrightness(50));
-        EXPECT_FALSE(ddc.setContrast(50));
-        EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset4000K));
-        EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset6500K));
-        EXPECT_FALSE(ddc.setGains(10, 10, 10));
-        EXPECT_FALSE(ddc.restoreFactoryColor());
-        EXPECT_FALSE(ddc.saveSettings());
+        ::expectNothingAnswers(ddc);
         EXPECT_TRUE(pauses.empty());
     }
 

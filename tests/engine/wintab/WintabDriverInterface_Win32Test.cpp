@@ -6,6 +6,7 @@
 #include "ipc/SessionId_Win32.h"
 
 #include "engine/support/UniqueWintabNames.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
 
 class ReceivedRecords
 {

@@ -4,6 +4,7 @@
 #include "engine/wintab/WintabDriverInterface_Win32.h"
 
 #include "engine/support/WintabProbeProcess.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -47,16 +48,6 @@ std::uint32_t expectedButtons(const WintabPenRecord &record)
     return std::uint32_t(record.state & 1) | record.buttons;
 }
 
-bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds patience)
-{
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
 
 // How the probe makes its context: the text width of its calls and the information category
 // whose record it starts from.
