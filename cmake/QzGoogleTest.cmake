@@ -35,10 +35,12 @@ endfunction()
 # (under Wine in the Windows trees, through CMAKE_CROSSCOMPILING_EMULATOR).
 # QT: the executable gets a main that creates a QCoreApplication first;
 # GUI: a QGuiApplication instead (offscreen unless QT_QPA_PLATFORM says otherwise);
-# WIDGETS: a QApplication, for windows and dialogs.
+# WIDGETS: a QApplication, for windows and dialogs;
+# OFFSCREEN (with GUI or WIDGETS): Qt's offscreen platform in every tree, also under Wine, so that
+# windows of tests running side by side do not take each other's activation and focus.
 # LOCK: no two tests that name the same resource run at once (objects of the Windows session).
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT;GUI;WIDGETS" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI;WIDGETS;OFFSCREEN" "LOCK" "SOURCES;LIBS" ${ARGN})
   qz_drop_qt_testcase_builddir()
   add_executable(${name} ${arg_SOURCES})
   if(arg_WIDGETS)
@@ -54,6 +56,12 @@ function(qz_add_test name)
   else()
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp)
     target_link_libraries(${name} PRIVATE gmock ${arg_LIBS})
+  endif()
+  if(arg_OFFSCREEN)
+    target_compile_definitions(${name} PRIVATE QZ_TEST_OFFSCREEN)
+    if(WIN32)
+      qt5_import_plugins(${name} INCLUDE Qt5::QOffscreenIntegrationPlugin)
+    endif()
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${QZ_TEST_COMPILE_OPTIONS})

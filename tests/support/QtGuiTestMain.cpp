@@ -1,6 +1,7 @@
 // Test entry for executables that need Qt Gui (screens, pixmaps) or Qt Widgets (windows, dialogs):
 // a QGuiApplication, or a QApplication when QZ_TEST_WIDGETS is defined. Natively it draws offscreen
-// unless QT_QPA_PLATFORM names another platform; under Wine the runner decides.
+// unless QT_QPA_PLATFORM names another platform; under Wine on the windows platform, or offscreen
+// when QZ_TEST_OFFSCREEN is defined.
 #include "support/MainThreadWatcher.h"
 
 #ifdef QZ_TEST_WIDGETS
@@ -36,7 +37,7 @@ int main(int argc, char **argv)
 {
     testing::InitGoogleMock(&argc, argv);
     startMainThreadWatcher();
-#ifndef Q_OS_WIN
+#if !defined(Q_OS_WIN) || defined(QZ_TEST_OFFSCREEN)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
