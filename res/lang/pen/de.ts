@@ -164,4 +164,141 @@
         <translation>Lautstärke +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tastenbelegung je Anwendung</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Tablett-Tasten verwenden</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Drehrad</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Drehrad des Tabletts verwenden</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Drehrad-Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Empfindlichkeit des Drehrads anpassen</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Touch</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Touch-Leiste des Tabletts verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Bildschirme identifizieren</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Bildschirme erkennen und nummerieren</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Farbtemperatur</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Bildschirmfarben anpassen</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>Der Zielbildschirm wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tastenbelegung je Anwendung</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Druckkurve</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Druckkurve verwenden</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Unterstützung für FPS-Spiele</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Nur im Mausmodus unter Windows</translation>
+    </message>
+</context>
 </TS>

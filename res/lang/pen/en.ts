@@ -164,4 +164,141 @@
         <translation>Volume +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>More Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Hotkey specifies the application</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Use the tablet keys </translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Dial</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Use the tablet dial</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Dial Sensitivity</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Adjust Sensitivity of the Dial on the Tablet</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Touch</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Use the tablet touch</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>More Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Screen Identify</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Detect and identify screens</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Color Temperature</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Adjust screen color</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>The target screen is not supported</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>More Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Hotkey specifies the application</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Pressure Curve</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Use the pressure curve panel</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>FPS Game Support</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Only available in mouse mode on Windows</translation>
+    </message>
+</context>
 </TS>

@@ -164,4 +164,141 @@
         <translation>Volumen +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicación</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Usar las teclas de la tableta</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Dial</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Usar el dial de la tableta</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Sensibilidad del dial</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Ajustar la sensibilidad del dial</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Táctil</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Usar el control táctil de la tableta</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotación</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Identificar pantallas</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Detectar e identificar pantallas</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Temperatura de color</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Ajustar el color de la pantalla</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>La pantalla de destino no es compatible</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicación</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva de presión</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Usar el panel de curva de presión</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Compatibilidad con juegos FPS</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Solo en modo ratón en Windows</translation>
+    </message>
+</context>
 </TS>

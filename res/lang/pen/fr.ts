@@ -164,4 +164,141 @@
         <translation>Volume +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Plus d'options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Raccourcis propres à chaque application</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Utiliser les touches de la tablette</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Molette</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Utiliser la molette de la tablette</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Sensibilité de la molette</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Régler la sensibilité de la molette</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Tactile</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Utiliser la zone tactile de la tablette</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Plus d'options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Identifier les écrans</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Détecter et identifier les écrans</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Température de couleur</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Régler les couleurs de l'écran</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>L'écran cible n'est pas pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Plus d'options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Raccourcis propres à chaque application</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Courbe de pression</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Utiliser le panneau de courbe de pression</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Prise en charge des jeux FPS</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Uniquement en mode souris sous Windows</translation>
+    </message>
+</context>
 </TS>

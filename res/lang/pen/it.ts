@@ -164,4 +164,141 @@
         <translation>Volume +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Altre opzioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tasti specifici per applicazione</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Usa i tasti della tavoletta</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Ghiera</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Usa la ghiera della tavoletta</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Sensibilità della ghiera</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Regola la sensibilità della ghiera</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Touch</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Usa il touch della tavoletta</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Altre opzioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Schermo</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Identifica schermi</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Rileva e identifica gli schermi</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Temperatura colore</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Regola i colori dello schermo</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>Lo schermo di destinazione non è supportato</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Altre opzioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tasti specifici per applicazione</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva di pressione</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Usa il pannello della curva di pressione</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Supporto giochi FPS</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Solo in modalità mouse su Windows</translation>
+    </message>
+</context>
 </TS>

@@ -164,4 +164,141 @@
         <translation>音量 +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>アプリケーションごとにキーを設定</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>タブレットのキーを使用する</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>ダイヤル</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>タブレットのダイヤルを使用する</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>ダイヤルの感度</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>タブレットのダイヤル感度を調整する</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>タッチ</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>タブレットのタッチを使用する</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>画面</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>画面の識別</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>画面を検出して識別する</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>色温度</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>画面の色を調整する</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>対象の画面はサポートされていません</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>アプリケーションごとにキーを設定</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>筆圧カーブ</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>筆圧カーブを使用する</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>FPS ゲーム対応</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Windows のマウスモードでのみ使用可能</translation>
+    </message>
+</context>
 </TS>

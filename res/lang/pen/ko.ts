@@ -164,4 +164,141 @@
         <translation>볼륨 +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>추가 옵션</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>애플리케이션</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>애플리케이션별 단축키 지정</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>키</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>태블릿 키 사용</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>다이얼</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>태블릿 다이얼 사용</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>다이얼 감도</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>태블릿 다이얼 감도 조정</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>터치</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>태블릿 터치 사용</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>추가 옵션</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>회전</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>화면</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>화면 식별</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>화면 감지 및 식별</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>색온도</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>화면 색상 조정</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>대상 화면이 지원되지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>추가 옵션</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>애플리케이션</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>애플리케이션별 단축키 지정</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>압력 곡선</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>압력 곡선 패널 사용</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>FPS 게임 지원</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Windows 마우스 모드에서만 사용 가능</translation>
+    </message>
+</context>
 </TS>

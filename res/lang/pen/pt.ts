@@ -164,4 +164,141 @@
         <translation>Volume +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Mais opções</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicativo</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicativo</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Usar as teclas da mesa</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Disco</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Usar o disco da mesa</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Sensibilidade do disco</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Ajustar a sensibilidade do disco</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Toque</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Usar o controle de toque da mesa</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Mais opções</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotação</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Identificar telas</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Detectar e identificar telas</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Temperatura de cor</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Ajustar as cores da tela</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>A tela de destino não é compatível</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Mais opções</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicativo</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicativo</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva de pressão</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Usar o painel de curva de pressão</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Suporte a jogos FPS</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Somente no modo mouse no Windows</translation>
+    </message>
+</context>
 </TS>

@@ -164,4 +164,141 @@
         <translation>Громкость +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Свои клавиши для каждого приложения</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>Использовать клавиши планшета</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>Использовать диск планшета</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>Чувствительность диска</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>Настроить чувствительность диска</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Сенсор</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>Использовать сенсор планшета</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Экран</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>Определить экраны</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>Найти и пронумеровать экраны</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>Цветовая температура</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>Настроить цвета экрана</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>Этот экран не поддерживается</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Свои клавиши для каждого приложения</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Кривая нажима</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>Использовать кривую нажима</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>Поддержка FPS-игр</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>Только в режиме мыши в Windows</translation>
+    </message>
+</context>
 </TS>

@@ -164,4 +164,141 @@
         <translation>音量 +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多选项</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快捷键按应用程序设置</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>使用数位板按键</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>滚轮</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>使用数位板滚轮</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>滚轮灵敏度</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>调整数位板滚轮的灵敏度</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>触控</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>使用数位板触控</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多选项</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>屏幕</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>识别屏幕</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>检测并识别屏幕</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>色温</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>调整屏幕颜色</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>不支持目标屏幕</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多选项</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快捷键按应用程序设置</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>压力曲线</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>使用压力曲线面板</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>FPS 游戏支持</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>仅在 Windows 鼠标模式下可用</translation>
+    </message>
+</context>
 </TS>

@@ -164,4 +164,141 @@
         <translation>音量 +</translation>
     </message>
 </context>
+<context>
+    <name>VHotkeyOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多選項</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快速鍵依應用程式設定</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Use the tablet keys </source>
+        <translation>使用繪圖板按鍵</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>滾輪</translation>
+    </message>
+    <message>
+        <source>Use the tablet dial</source>
+        <translation>使用繪圖板滾輪</translation>
+    </message>
+    <message>
+        <source>Dial Sensitivity</source>
+        <translation>滾輪靈敏度</translation>
+    </message>
+    <message>
+        <source>Adjust Sensitivity of the Dial on the Tablet</source>
+        <translation>調整繪圖板滾輪的靈敏度</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>觸控</translation>
+    </message>
+    <message>
+        <source>Use the tablet touch</source>
+        <translation>使用繪圖板觸控</translation>
+    </message>
+</context>
+<context>
+    <name>VMappingOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多選項</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋轉</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>螢幕</translation>
+    </message>
+    <message>
+        <source>Screen Identify</source>
+        <translation>識別螢幕</translation>
+    </message>
+    <message>
+        <source>Detect and identify screens</source>
+        <translation>偵測並識別螢幕</translation>
+    </message>
+    <message>
+        <source>Color Temperature</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>Adjust screen color</source>
+        <translation>調整螢幕色彩</translation>
+    </message>
+    <message>
+        <source>The target screen is not supported</source>
+        <translation>不支援目標螢幕</translation>
+    </message>
+</context>
+<context>
+    <name>VPenOptionDlg</name>
+    <message>
+        <source>More Options</source>
+        <translation>更多選項</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快速鍵依應用程式設定</translation>
+    </message>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>壓力曲線</translation>
+    </message>
+    <message>
+        <source>Use the pressure curve panel</source>
+        <translation>使用壓力曲線面板</translation>
+    </message>
+    <message>
+        <source>FPS Game Support</source>
+        <translation>FPS 遊戲支援</translation>
+    </message>
+    <message>
+        <source>Only available in mouse mode on Windows</source>
+        <translation>僅在 Windows 滑鼠模式下可用</translation>
+    </message>
+</context>
 </TS>
