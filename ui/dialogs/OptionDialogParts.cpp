@@ -6,6 +6,7 @@
 #include "ui/widgets/WindowHelpers.h"
 
 #include <QDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr int kShadowBlur = 10;
 } // namespace
 
 void prepareOptionDialog(QDialog *dialog, QWidget *frame, VTitleBar *titleBar,
-                         const QString &styleSheetPath, const QString &title)
+                         const QString &styleSheetPath, const QString &title, QPushButton *ok)
 {
     applyStyleSheet(dialog, styleSheetPath);
     dialog->setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::FramelessWindowHint);
@@ -23,6 +24,8 @@ void prepareOptionDialog(QDialog *dialog, QWidget *frame, VTitleBar *titleBar,
     addDropShadow(frame, kShadowColor, kShadowBlur);
     titleBar->setButtons(VTitleBar::Close);
     titleBar->setTitle(title);
+    ok->setDefault(true);
+    ok->setFocus();
 }
 
 VRichItem *addSwitchRow(VRichList *list, const QString &title, const QString &caption, bool checked,

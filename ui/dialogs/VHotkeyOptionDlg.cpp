@@ -29,7 +29,7 @@ VHotkeyOptionDlg::VHotkeyOptionDlg(const HotkeyOptions &given, QWidget *parent)
 {
     ui->setupUi(this);
     prepareOptionDialog(this, ui->hodFrame, ui->hodWidgetTitle,
-                        QStringLiteral(":/res/qss/normal/qss-VHotkeyOptionDlg.qss"), tr("More Options"));
+                        QStringLiteral(":/res/qss/normal/qss-VHotkeyOptionDlg.qss"), tr("More Options"), ui->btnOK);
     ui->btnOK->setText(tr("OK"));
     ui->btnCancel->setText(tr("Cancel"));
     addRows();

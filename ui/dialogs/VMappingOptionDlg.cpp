@@ -11,7 +11,7 @@ VMappingOptionDlg::VMappingOptionDlg(const MappingOptions &options, QWidget *par
 {
     ui->setupUi(this);
     prepareOptionDialog(this, ui->modFrame, ui->modWidgetTitle,
-                        QStringLiteral(":/res/qss/normal/qss-VMappingOptionDlg.qss"), tr("More Options"));
+                        QStringLiteral(":/res/qss/normal/qss-VMappingOptionDlg.qss"), tr("More Options"), ui->btnOK);
     ui->btnOK->setText(tr("OK"));
     ui->btnCancel->setText(tr("Cancel"));
     ui->modLabelRotation->setText(tr("Rotation"));

@@ -9,7 +9,7 @@ VPenOptionDlg::VPenOptionDlg(const PenOptions &options, QWidget *parent)
 {
     ui->setupUi(this);
     prepareOptionDialog(this, ui->podFrame, ui->podWidgetTitle,
-                        QStringLiteral(":/res/qss/normal/qss-VPenOptionDlg.qss"), tr("More Options"));
+                        QStringLiteral(":/res/qss/normal/qss-VPenOptionDlg.qss"), tr("More Options"), ui->btnOK);
     ui->btnOK->setText(tr("OK"));
     ui->btnCancel->setText(tr("Cancel"));
     addRows();
