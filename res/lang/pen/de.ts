@@ -301,4 +301,107 @@
         <translation>Nur im Mausmodus unter Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Druckkurve</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tastenbelegung je Anwendung</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Hart</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Zeiger</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Mausmodus</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Stiftdruck deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Stiftklick deaktivieren</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Alle Anwendungen</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Optionen bearbeiten...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Untere Taste ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Obere Taste ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Konfiguration gespeichert</translation>
+    </message>
+</context>
 </TS>

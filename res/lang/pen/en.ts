@@ -301,4 +301,107 @@
         <translation>Only available in mouse mode on Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Pressure Curve</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>More Options</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Hotkey specifies the application</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Invalid</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Move Speed</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Mouse Mode</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Disable pen pressure</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Disable pen click</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>All Applications</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Edit Options...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Lower Button ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Upper Button ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Configuration saved</translation>
+    </message>
+</context>
 </TS>

@@ -301,4 +301,107 @@
         <translation>Solo en modo ratón en Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva de presión</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicación</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Duro</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Puntero</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Modo ratón</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Desactivar presión</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Desactivar clic del lápiz</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Todas las aplicaciones</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Editar opciones...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Botón inferior ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Botón superior ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Configuración guardada</translation>
+    </message>
+</context>
 </TS>

@@ -301,4 +301,107 @@
         <translation>Uniquement en mode souris sous Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Courbe de pression</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Plus d'options</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Raccourcis propres à chaque application</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Doux</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Ferme</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Pointeur</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Mode souris</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Désactiver la pression</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Désactiver le clic du stylet</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Toutes les applications</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Modifier les options...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Bouton inférieur ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Bouton supérieur ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Configuration enregistrée</translation>
+    </message>
+</context>
 </TS>

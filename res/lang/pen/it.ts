@@ -301,4 +301,107 @@
         <translation>Solo in modalità mouse su Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva di pressione</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Altre opzioni</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Tasti specifici per applicazione</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Morbido</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Duro</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Puntatore</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Modalità mouse</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Disattiva pressione</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Disattiva clic della penna</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Tutte le applicazioni</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Modifica opzioni...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Tasto inferiore ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Tasto superiore ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Configurazione salvata</translation>
+    </message>
+</context>
 </TS>

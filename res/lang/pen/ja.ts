@@ -301,4 +301,107 @@
         <translation>Windows のマウスモードでのみ使用可能</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>筆圧カーブ</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>アプリケーションごとにキーを設定</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>柔らかい</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>硬い</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>移動速度</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>遅い</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>速い</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>筆圧</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>ポインター</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>マウスモード</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>既定に戻す</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>筆圧を無効にする</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>ペンのクリックを無効にする</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>すべてのアプリケーション</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>オプションを編集...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ 下のボタン ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ 上のボタン ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>設定を保存しました</translation>
+    </message>
+</context>
 </TS>

@@ -301,4 +301,107 @@
         <translation>Windows 마우스 모드에서만 사용 가능</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>압력 곡선</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>추가 옵션</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>애플리케이션별 단축키 지정</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>입력</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>부드럽게</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>단단하게</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>이동 속도</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>느리게</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>빠르게</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>압력</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>포인터</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>마우스 모드</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>펜 압력 끄기</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>펜 클릭 끄기</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>모든 애플리케이션</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>옵션 편집...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ 아래 버튼 ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ 위 버튼 ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>설정이 저장되었습니다</translation>
+    </message>
+</context>
 </TS>

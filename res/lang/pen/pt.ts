@@ -301,4 +301,107 @@
         <translation>Somente no modo mouse no Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Curva de pressão</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Mais opções</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Teclas específicas por aplicativo</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressão</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Ponteiro</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Modo mouse</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Restaurar padrão</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Desativar pressão</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Desativar clique da caneta</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Todos os aplicativos</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Editar opções...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Botão inferior ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Botão superior ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Configuração salva</translation>
+    </message>
+</context>
 </TS>

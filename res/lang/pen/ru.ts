@@ -301,4 +301,107 @@
         <translation>Только в режиме мыши в Windows</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>Кривая нажима</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>Свои клавиши для каждого приложения</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Мягко</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Жёстко</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Нажим</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Указатель</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>Режим мыши</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>Отключить нажим</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>Отключить щелчок пером</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>Все приложения</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>Изменить параметры...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ Нижняя кнопка ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ Верхняя кнопка ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Настройки сохранены</translation>
+    </message>
+</context>
 </TS>

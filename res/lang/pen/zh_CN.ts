@@ -301,4 +301,107 @@
         <translation>仅在 Windows 鼠标模式下可用</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>压力曲线</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>更多选项</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快捷键按应用程序设置</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>无效</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>软</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>硬</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>移动速度</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>指针</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>鼠标模式</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>禁用笔压</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>禁用笔尖点击</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>所有应用程序</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>编辑选项...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ 下按键 ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ 上按键 ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>配置已保存</translation>
+    </message>
+</context>
 </TS>

@@ -301,4 +301,107 @@
         <translation>僅在 Windows 滑鼠模式下可用</translation>
     </message>
 </context>
+<context>
+    <name>VPenPanel</name>
+    <message>
+        <source>Pressure Curve</source>
+        <translation>壓力曲線</translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation>更多選項</translation>
+    </message>
+    <message>
+        <source>Hotkey specifies the application</source>
+        <translation>快速鍵依應用程式設定</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>無效</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>輸入</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>軟</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>硬</translation>
+    </message>
+    <message>
+        <source>Move Speed</source>
+        <translation>移動速度</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>壓力</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>指標</translation>
+    </message>
+    <message>
+        <source>Windows Ink</source>
+        <translation>Windows Ink</translation>
+    </message>
+    <message>
+        <source>Mouse Mode</source>
+        <translation>滑鼠模式</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>還原預設</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Disable pen pressure</source>
+        <translation>停用筆壓</translation>
+    </message>
+    <message>
+        <source>Disable pen click</source>
+        <translation>停用筆尖點擊</translation>
+    </message>
+    <message>
+        <source>All Applications</source>
+        <translation>所有應用程式</translation>
+    </message>
+    <message>
+        <source>Edit Options...</source>
+        <translation>編輯選項...</translation>
+    </message>
+    <message>
+        <source>[ Lower Button ]</source>
+        <translation>[ 下按鍵 ]</translation>
+    </message>
+    <message>
+        <source>[ Upper Button ]</source>
+        <translation>[ 上按鍵 ]</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>設定已儲存</translation>
+    </message>
+</context>
 </TS>
