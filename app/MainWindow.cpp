@@ -186,6 +186,11 @@ void MainWindow::setUpPages()
 {
     penPanel = new VPenPanel(ui->framePanel);
     penPanel->setObjectName(QStringLiteral("penPanel"));
+    penPanel->setDeviceSource([this]() -> std::optional<TabletDeviceInfo> {
+        if (const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice())
+            return device->info();
+        return std::nullopt;
+    });
     hotkeyPanel = new VHotkeyPanel(ui->framePanel);
     hotkeyPanel->setObjectName(QStringLiteral("hotkeyPanel"));
     mappingPanel = new VMappingPanel(ui->framePanel);

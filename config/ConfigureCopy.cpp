@@ -73,6 +73,35 @@ TabletActionPtr cloneAction(const TabletActionPtr &action)
     }
 }
 
+TabletActionPtr cloneActionWithTip(const TabletAction &action, const QString &tip)
+{
+    switch (action.type) {
+    case TabletAction::Keyboard:
+        if (const auto *keyboard = dynamic_cast<const TabletKeyboardAction *>(&action))
+            return std::make_shared<TabletKeyboardAction>(tip, keyboard->text, keyboard->mode);
+        break;
+    case TabletAction::Mouse:
+        if (const auto *mouse = dynamic_cast<const TabletMouseAction *>(&action))
+            return std::make_shared<TabletMouseAction>(tip, mouse->event);
+        break;
+    case TabletAction::Misc:
+        if (const auto *misc = dynamic_cast<const TabletMiscAction *>(&action))
+            return std::make_shared<TabletMiscAction>(tip, misc->event, misc->tools);
+        break;
+    case TabletAction::Exec:
+        if (const auto *exec = dynamic_cast<const TabletExecAction *>(&action))
+            return std::make_shared<TabletExecAction>(tip, exec->path);
+        break;
+    case TabletAction::Media:
+        if (const auto *media = dynamic_cast<const TabletMediaAction *>(&action))
+            return std::make_shared<TabletMediaAction>(tip, media->event);
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
 TabletConfigurePtr copyDeviceConfigure(const TabletConfigure &source)
 {
     auto copy = std::make_shared<TabletConfigure>(source);

@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>VPenPanel</name>
-    <message>
-        <source>All Applications</source>
-        <translation>Alle Anwendungen</translation>
-    </message>
-    <message>
-        <source>Edit Options...</source>
-        <translation>Optionen bearbeiten...</translation>
-    </message>
-</context>
-<context>
     <name>VTitleBar</name>
     <message>
         <source>max</source>

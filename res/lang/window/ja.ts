@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>VPenPanel</name>
-    <message>
-        <source>All Applications</source>
-        <translation>すべてのアプリケーション</translation>
-    </message>
-    <message>
-        <source>Edit Options...</source>
-        <translation>オプションを編集...</translation>
-    </message>
-</context>
-<context>
     <name>VTitleBar</name>
     <message>
         <source>max</source>

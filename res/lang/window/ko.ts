@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>VPenPanel</name>
-    <message>
-        <source>All Applications</source>
-        <translation>모든 애플리케이션</translation>
-    </message>
-    <message>
-        <source>Edit Options...</source>
-        <translation>옵션 편집...</translation>
-    </message>
-</context>
-<context>
     <name>VTitleBar</name>
     <message>
         <source>max</source>

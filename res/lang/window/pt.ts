@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>VPenPanel</name>
-    <message>
-        <source>All Applications</source>
-        <translation>Todos os aplicativos</translation>
-    </message>
-    <message>
-        <source>Edit Options...</source>
-        <translation>Editar opções...</translation>
-    </message>
-</context>
-<context>
     <name>VTitleBar</name>
     <message>
         <source>max</source>

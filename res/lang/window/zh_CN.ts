@@ -63,17 +63,6 @@
     </message>
 </context>
 <context>
-    <name>VPenPanel</name>
-    <message>
-        <source>All Applications</source>
-        <translation>所有应用程序</translation>
-    </message>
-    <message>
-        <source>Edit Options...</source>
-        <translation>编辑选项...</translation>
-    </message>
-</context>
-<context>
     <name>VTitleBar</name>
     <message>
         <source>max</source>

@@ -1,0 +1,342 @@
+#include "ui/pages/VPenPanel.h"
+
+#include "config/AppProfile.h"
+#include "config/ConfigureStore.h"
+#include "config/DataFolders.h"
+#include "config/IsolatedDataLocation.h"
+#include "config/ModelTables.h"
+#include "config/TabletMiscAction.h"
+#include "config/TabletMouseAction.h"
+#include "support/QtPrinters.h"
+#include "ui/dialogs/VActionSelectDlg.h"
+#include "ui/dialogs/VPenOptionDlg.h"
+#include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/VCurvePanel.h"
+#include "ui/widgets/VRichButton.h"
+#include "ui/widgets/VRichItem.h"
+#include "ui/widgets/VSwitchButton.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const char kModel[] = "QZ-Pen 6";
+
+// Runs `act` on the next modal dialog of type Dialog once it is up.
+template <typename Dialog>
+void onNextDialog(std::function<void(Dialog &)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        act(*dialog);
+    });
+}
+
+template <typename Child>
+Child *child(QWidget &parent, const char *name)
+{
+    Child *found = parent.findChild<Child *>(QLatin1String(name));
+    EXPECT_TRUE(found) << name;
+    return found;
+}
+
+QString contentOf(QWidget &row)
+{
+    return child<QPushButton>(row, "btnContent")->text();
+}
+
+AppProfile profile(const char *name, TabletActionPtr upper)
+{
+    AppProfile entry;
+    entry.name = QLatin1String(name);
+    entry.path = QStringLiteral("C:/") + entry.name + QStringLiteral(".exe");
+    entry.buttons[VPenPanel::kUpperButton] = std::move(upper);
+    return entry;
+}
+
+class VPenPanelTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        IsolatedDataLocation::clear();
+        if (!layoutForModel(QLatin1String(kModel)))
+            loadModelTables();
+        defaults = loadConfigure(QLatin1String(kModel), true, {});
+        ASSERT_TRUE(defaults);
+        configure = std::make_shared<TabletConfigure>(*defaults);
+        setCurrentConfigure(configure);
+        UIConfigure::setApplyHandler([this] { ++applied; });
+        setAppProfiles({profile("Krita", std::make_shared<TabletMouseAction>("Krita's", TabletMouseAction::MiddleClick))});
+        page.fillApplicationCombo();
+        page.updateFromConfigure();
+        applied = 0;
+    }
+
+    void TearDown() override
+    {
+        UIConfigure::setApplyHandler(nullptr);
+        setAppProfiles({});
+        setCurrentConfigure(std::make_shared<TabletConfigure>());
+    }
+
+    VRichButton *upperRow() { return child<VRichButton>(page, "ppHotkeyUp"); }
+    QComboBox *applications() { return page.applicationCombo(); }
+
+    // Binds the upper button on the page to a right click, through the action dialog.
+    void bindUpperToRightClick()
+    {
+        onNextDialog<VActionSelectDlg>([](VActionSelectDlg &dialog) {
+            child<QListWidget>(dialog, "asdMenu")->setCurrentRow(1);
+            child<QComboBox>(dialog, "comboMouse")->setCurrentIndex(2);
+            child<QPushButton>(dialog, "btnOK")->click();
+        });
+        child<QPushButton>(*upperRow(), "btnContent")->click();
+    }
+
+    TabletConfigurePtr defaults;
+    TabletConfigurePtr configure;
+    VPenPanel page;
+    int applied = 0;
+};
+
+TabletActionPtr boundTo(const ActionMap &map, std::uint16_t id)
+{
+    const auto found = map.find(id);
+    return found == map.end() ? nullptr : found->second;
+}
+
+} // namespace
+
+TEST_F(VPenPanelTest, ButtonsAreBoundInTheProfileOnlyWhileThePenFollowsTheApplications)
+{
+    const TabletActionPtr kritaUpper = boundTo(appProfiles()[0].buttons, VPenPanel::kUpperButton);
+    for (bool followApplications : {false, true}) {
+        SCOPED_TRACE(followApplications);
+        configure->pen.appHotkeys = followApplications;
+        configure->pen.buttons = defaults->pen.buttons;
+        setAppProfiles({profile("Krita", kritaUpper)});
+        page.fillApplicationCombo();
+        page.updateFromConfigure();
+        applications()->setCurrentIndex(1);
+        EXPECT_EQ(contentOf(*upperRow()), followApplications ? "Middle Click" : "Pen/Eraser");
+
+        applied = 0;
+        bindUpperToRightClick();
+        EXPECT_EQ(contentOf(*upperRow()), "Right Click");
+        EXPECT_EQ(applied, 1);
+        const TabletActionPtr inConfigure = boundTo(configure->pen.buttons, VPenPanel::kUpperButton);
+        const TabletActionPtr inSnapshot = boundTo(appProfilesSnapshot()->at(0).buttons, VPenPanel::kUpperButton);
+        EXPECT_EQ(inConfigure->displayText(), followApplications ? "Pen/Eraser" : "Right Click");
+        EXPECT_EQ(inSnapshot->displayText(), followApplications ? "Right Click" : "Middle Click");
+        EXPECT_EQ(kritaUpper->displayText(), "Middle Click") << "the engine's old action is not changed";
+    }
+}
+
+TEST_F(VPenPanelTest, TheDialSwitchIsOfferedOnlyForABoundButtonOfATabletWithDialKeys)
+{
+    struct Case
+    {
+        const char *name;
+        std::uint16_t dialKeys;
+        bool bound;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {"bound, dial keys", 2, true, true},
+        {"bound, no dial keys", 0, true, false},
+        {"unbound, dial keys", 2, false, false},
+    };
+    for (const Case &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        page.setDeviceSource([&entry] {
+            TabletDeviceInfo info;
+            info.dialKeyCount = entry.dialKeys;
+            return std::optional<TabletDeviceInfo>(info);
+        });
+        configure->pen.buttons = defaults->pen.buttons;
+        if (!entry.bound)
+            configure->pen.buttons.erase(VPenPanel::kUpperButton);
+        page.updateFromConfigure();
+        EXPECT_EQ(contentOf(*upperRow()), entry.bound ? "Pen/Eraser" : "Invalid");
+        bool okEnabled = false;
+        onNextDialog<VActionSelectDlg>([&okEnabled](VActionSelectDlg &dialog) {
+            child<QListWidget>(dialog, "asdMenu")->setCurrentRow(2);
+            child<QComboBox>(dialog, "comboMisc")->setCurrentIndex(3);
+            okEnabled = child<QPushButton>(dialog, "btnOK")->isEnabled();
+            dialog.reject();
+        });
+        child<QPushButton>(*upperRow(), "btnContent")->click();
+        EXPECT_EQ(okEnabled, entry.allowed);
+    }
+}
+
+TEST_F(VPenPanelTest, ANewDescriptionReplacesTheActionWithACopyThatCarriesIt)
+{
+    const TabletActionPtr before = boundTo(configure->pen.buttons, VPenPanel::kUpperButton);
+    QMetaObject::invokeMethod(upperRow(), "titleTextFinished", Q_ARG(QString, QStringLiteral("Eraser toggle")));
+    const TabletActionPtr after = boundTo(configure->pen.buttons, VPenPanel::kUpperButton);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(after->tip, "Eraser toggle");
+    EXPECT_EQ(after->displayText(), before->displayText());
+    EXPECT_NE(before->tip, "Eraser toggle");
+    EXPECT_EQ(applied, 1);
+}
+
+TEST_F(VPenPanelTest, RestoreDefaultResetsThePenAndOnlyTheProfileInUse)
+{
+    for (bool followApplications : {false, true}) {
+        SCOPED_TRACE(followApplications);
+        const TabletActionPtr kritaUpper = std::make_shared<TabletMouseAction>("", TabletMouseAction::MiddleClick);
+        setAppProfiles({profile("Krita", kritaUpper)});
+        page.fillApplicationCombo();
+        configure->pen.appHotkeys = followApplications;
+        configure->pen.step = 9;
+        configure->pen.curveEnabled = true;
+        configure->pen.buttons[VPenPanel::kLowerButton] = std::make_shared<TabletMouseAction>("", 8);
+        page.updateFromConfigure();
+        applications()->setCurrentIndex(1);
+        applied = 0;
+
+        child<QPushButton>(page, "btnRestoreDefault")->click();
+
+        EXPECT_EQ(configure->pen.step, defaults->pen.step);
+        EXPECT_EQ(configure->pen.curveEnabled, defaults->pen.curveEnabled);
+        EXPECT_EQ(boundTo(configure->pen.buttons, VPenPanel::kLowerButton)->displayText(), "Right Click");
+        const TabletActionPtr kritaNow = boundTo(appProfilesSnapshot()->at(0).buttons, VPenPanel::kUpperButton);
+        if (followApplications) {
+            EXPECT_EQ(kritaNow->displayText(), "Pen/Eraser");
+            EXPECT_NE(kritaNow, boundTo(configure->pen.buttons, VPenPanel::kUpperButton))
+                    << "the profile shares no action with the configuration";
+        } else {
+            EXPECT_EQ(kritaNow, kritaUpper) << "a profile the pen does not use stays as it was";
+        }
+        EXPECT_GE(applied, 1);
+    }
+}
+
+TEST_F(VPenPanelTest, SaveWritesBothFilesAndConfirmsOnlyAWrittenConfiguration)
+{
+    VTipMsgboxDlg::createInstance();
+    for (bool named : {true, false}) {
+        SCOPED_TRACE(named);
+        IsolatedDataLocation::clear();
+        VTipMsgboxDlg::instance()->slotShowMessage(QString());
+        configure->model = named ? QLatin1String(kModel) : QString();
+        configure->pen.step = 3;
+        applied = 0;
+        child<QPushButton>(page, "btnOK")->click();
+        QApplication::processEvents();
+
+        EXPECT_EQ(QFile::exists(userConfigPath(QLatin1String(kModel))), named);
+        EXPECT_EQ(QDir(appProfileDir()).entryList({"*.xml"}), QStringList{"Krita.xml"})
+                << "the profiles are written either way";
+        EXPECT_EQ(applied, 1);
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), named ? "Configuration saved" : "");
+        if (named) {
+            const TabletConfigurePtr reread = loadConfigure(QLatin1String(kModel), false, {});
+            ASSERT_TRUE(reread);
+            EXPECT_EQ(reread->pen.step, 3);
+        }
+    }
+}
+
+TEST_F(VPenPanelTest, WithoutPressureTheCurveIsTheDiagonalAndLocked)
+{
+    configure->pen.curveEnabled = true;
+    page.updateFromConfigure();
+    child<QPushButton>(page, "btnH2")->click();
+    EXPECT_EQ(configure->pen.curve.middle, QPointF(0.875, 0.875));
+    const char *presets[] = {"btnS2", "btnS1", "btnM0", "btnH1", "btnH2"};
+
+    QComboBox *mode = child<QComboBox>(page, "comboPenCapacity");
+    mode->setCurrentIndex(1);
+    EXPECT_EQ(configure->pen.capacity, 1u);
+    EXPECT_EQ(configure->pen.curve.middle, QPointF(0.5, 0.5));
+    for (const char *preset : presets)
+        EXPECT_FALSE(child<QPushButton>(page, preset)->isEnabled()) << preset;
+    VCurvePanel *curve = child<VCurvePanel>(page, "widgetCurvePanel");
+    QTest::mouseClick(curve, Qt::LeftButton, Qt::NoModifier, {20, 20});
+    EXPECT_EQ(configure->pen.curve.middle, QPointF(0.5, 0.5)) << "a locked curve ignores the mouse";
+
+    mode->setCurrentIndex(2);
+    EXPECT_EQ(configure->pen.capacity, 2u);
+    for (const char *preset : presets)
+        EXPECT_TRUE(child<QPushButton>(page, preset)->isEnabled()) << preset;
+    child<QPushButton>(page, "btnS1")->click();
+    EXPECT_EQ(configure->pen.curve.middle, QPointF(0.25, 0.25));
+    mode->setCurrentIndex(0);
+    EXPECT_EQ(configure->pen.curve.middle, QPointF(0.25, 0.25)) << "pressure back on keeps the curve";
+}
+
+TEST_F(VPenPanelTest, MouseModeTakesGameSupportAlongOnlyWhenItGoesOff)
+{
+    QCheckBox *mouseMode = child<QCheckBox>(page, "checkMouseMode");
+    configure->pen.relative = false;
+    configure->pen.gameSupport = true;
+    page.updateFromConfigure();
+    mouseMode->setChecked(true);
+    EXPECT_TRUE(configure->pen.relative);
+    EXPECT_TRUE(configure->pen.gameSupport);
+    mouseMode->setChecked(false);
+    EXPECT_FALSE(configure->pen.relative);
+    EXPECT_FALSE(configure->pen.gameSupport);
+    mouseMode->setChecked(true);
+    EXPECT_FALSE(configure->pen.gameSupport);
+}
+
+TEST_F(VPenPanelTest, TheOptionsDialogNeverChangesMouseMode)
+{
+    configure->pen.relative = true;
+    configure->pen.appHotkeys = false;
+    page.updateFromConfigure();
+    onNextDialog<VPenOptionDlg>([this](VPenOptionDlg &dialog) {
+        EXPECT_TRUE(dialog.options().relative);
+        for (VRichItem *row : dialog.findChildren<VRichItem *>())
+            QTest::mouseClick(row->findChild<VSwitchButton *>(), Qt::LeftButton);
+        // Mouse mode changes elsewhere while the dialog is open; the dialog's copy is stale.
+        configure->pen.relative = false;
+        child<QPushButton>(dialog, "btnOK")->click();
+    });
+    child<QPushButton>(page, "btnMoreOptions")->click();
+    EXPECT_TRUE(configure->pen.appHotkeys);
+    EXPECT_FALSE(configure->pen.relative);
+    EXPECT_TRUE(child<QWidget>(page, "frameSpecApp")->isVisibleTo(&page));
+}
+
+TEST_F(VPenPanelTest, APenDisplayHidesMouseModeAndTurnsItOff)
+{
+    configure->pen.relative = true;
+    page.setDeviceSource([] {
+        TabletDeviceInfo info;
+        info.penDisplay = true;
+        return std::optional<TabletDeviceInfo>(info);
+    });
+    page.updateFromConfigure();
+    EXPECT_FALSE(configure->pen.relative);
+    EXPECT_FALSE(child<QCheckBox>(page, "checkMouseMode")->isVisibleTo(&page));
+    EXPECT_EQ(applied, 0) << "a refresh pushes nothing";
+}
+
+TEST_F(VPenPanelTest, TheWheelNeverChangesAComboBox)
+{
+    QComboBox *mode = child<QComboBox>(page, "comboPenCapacity");
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(mode, &wheel);
+    EXPECT_EQ(mode->currentIndex(), 0);
+}

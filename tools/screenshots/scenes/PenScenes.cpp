@@ -1,0 +1,166 @@
+// The pen page on a pen tablet and on a pen display, the action selection dialog on each of its
+// pages, and the three option dialogs.
+#include "ScreenshotScene.h"
+
+#include "app/MainWindow.h"
+#include "config/TabletExecAction.h"
+#include "config/TabletKeyboardAction.h"
+#include "config/ModelTables.h"
+#include "config/TabletLanguage.h"
+#include "config/TabletMediaAction.h"
+#include "config/TabletMiscAction.h"
+#include "config/TabletMouseAction.h"
+#include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/hid/simulated/SimulatedHidDescription.h"
+#include "ui/dialogs/VActionSelectDlg.h"
+#include "ui/dialogs/VHotkeyOptionDlg.h"
+#include "ui/dialogs/VMappingOptionDlg.h"
+#include "ui/dialogs/VPenOptionDlg.h"
+#include "ui/pages/VPenPanel.h"
+#include "ui/widgets/WindowHelpers.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <memory>
+
+namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kGerman = 4;
+constexpr int kJapanese = 6;
+constexpr int kRussian = 8;
+
+void prepare(int language)
+{
+    // The program loads the pictures and layouts of the models at its start.
+    if (modelTables().layouts().empty())
+        loadModelTables();
+    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
+    if (!sheet.isEmpty())
+        qApp->setStyleSheet(sheet);
+    TabletLanguage::instance().setLanguage(language);
+}
+
+// The tablet's vendor interface as the simulated bus offers it: a name, a product id and the
+// block of string 20 that gives its size and pressure levels.
+QByteArray tabletDescription(const char *product, const char *productId, const char *block)
+{
+    return QStringLiteral(R"({"devices": [{
+        "path": "\\\\?\\hid#vid_5a4c&pid_%2&mi_02#8&2a3b4c5d&0&0000",
+        "vendorId": "0x5A4C", "productId": "0x%2", "usagePage": "0xFF0A",
+        "inputReportLength": 13, "outputReportLength": 13,
+        "indexedStrings": {"2": "%1", "3": "SCREENSHOT", "20": {"hex": "%3"}, "22": {"hex": "02 00 00 00"}}
+    }]})")
+            .arg(QLatin1String(product), QLatin1String(productId), QLatin1String(block))
+            .toUtf8();
+}
+
+// The main window on a simulated tablet, showing the pen page with its curve and application
+// chooser.
+QWidget *penPage(const QByteArray &description, int language)
+{
+    prepare(language);
+    static std::shared_ptr<SimulatedHidBus> bus;
+    bus = std::make_shared<SimulatedHidBus>();
+    for (const SimulatedHidDevice &device : SimulatedHidDescription::parse(description, QDir()).devices)
+        bus->addDevice(device);
+    EnginePlatform platform;
+    platform.hid = bus;
+    auto *window = new MainWindow(std::move(platform));
+    TabletLanguage::instance().setLanguage(language);
+    if (const TabletConfigurePtr configure = currentConfigure()) {
+        configure->pen.curveEnabled = true;
+        configure->pen.appHotkeys = true;
+        configure->pen.curve.middle = QPointF(0.62, 0.7);
+    }
+    if (auto *page = window->findChild<VPenPanel *>(QStringLiteral("penPanel")))
+        page->updateFromConfigure();
+    return window;
+}
+
+QWidget *penTabletPage(int language)
+{
+    return penPage(tabletDescription("QZ-Pen 6", "0064", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
+}
+
+QWidget *penDisplayPage(int language)
+{
+    return penPage(tabletDescription("QZ-Canvas 16", "1601", "d2 14 01 c6 9b 00 ff 3f d8 13 02 08 00 02 00"),
+                   language);
+}
+
+QWidget *actionDialog(int language, TabletActionPtr action, bool dialSwitchAllowed = true)
+{
+    prepare(language);
+    ActionSelection selection;
+    selection.text = VPenPanel::tr("[ Upper Button ]");
+    selection.action = std::move(action);
+    selection.dialSwitchAllowed = dialSwitchAllowed;
+    return new VActionSelectDlg(selection);
+}
+
+QWidget *penOptions(int language, bool relative)
+{
+    prepare(language);
+    return new VPenOptionDlg(PenOptions{true, true, relative, false});
+}
+
+QWidget *hotkeyOptions(int language)
+{
+    prepare(language);
+    HotkeyOptions options;
+    options.appHotkeys = true;
+    options.modelHasKeys = true;
+    options.hasKeys = true;
+    options.modelHasDial = true;
+    options.hasDial = true;
+    options.dialSensitivity = true;
+    options.modelHasTouch = false;
+    return new VHotkeyOptionDlg(options);
+}
+
+QWidget *mappingOptions(int language, bool colorSupported)
+{
+    prepare(language);
+    MappingOptions options;
+    options.penDisplay = true;
+    options.colorSupported = colorSupported;
+    return new VMappingOptionDlg(options);
+}
+
+} // namespace
+
+QZ_SCREENSHOT_SCENE(penPageTablet, "pen-page-tablet", [] { return penTabletPage(kEnglish); })
+QZ_SCREENSHOT_SCENE(penPageTabletGerman, "pen-page-tablet-de", [] { return penTabletPage(kGerman); })
+QZ_SCREENSHOT_SCENE(penPageDisplay, "pen-page-display", [] { return penDisplayPage(kEnglish); })
+QZ_SCREENSHOT_SCENE(penPageDisplayRussian, "pen-page-display-ru", [] { return penDisplayPage(kRussian); })
+QZ_SCREENSHOT_SCENE(actionShortcuts, "action-keyboard", [] {
+    return actionDialog(kEnglish, std::make_shared<TabletKeyboardAction>("", "Ctrl+Z;Ctrl+Shift+Z;B", 0));
+})
+QZ_SCREENSHOT_SCENE(actionText, "action-keyboard-text-de", [] {
+    return actionDialog(kGerman, std::make_shared<TabletKeyboardAction>("", QString::fromUtf8("Grüße aus Berlin"), 1));
+})
+QZ_SCREENSHOT_SCENE(actionMouse, "action-mouse", [] {
+    return actionDialog(kEnglish, std::make_shared<TabletMouseAction>("", TabletMouseAction::CtrlWheelUp));
+})
+QZ_SCREENSHOT_SCENE(actionSwitch, "action-switch-custom-tool-ru", [] {
+    return actionDialog(kRussian, std::make_shared<TabletMiscAction>("", TabletMiscAction::CustomTool,
+                                                                     QStringList{"B", "Ctrl+E"}));
+})
+QZ_SCREENSHOT_SCENE(actionDialRefused, "action-switch-dial-refused", [] {
+    return actionDialog(kEnglish, std::make_shared<TabletMiscAction>("", TabletMiscAction::ChangeDialAction), false);
+})
+QZ_SCREENSHOT_SCENE(actionProgram, "action-application", [] {
+    return actionDialog(kEnglish, std::make_shared<TabletExecAction>("", "C:/Program Files/Krita/bin/krita.exe"));
+})
+QZ_SCREENSHOT_SCENE(actionMedia, "action-media-ja", [] {
+    return actionDialog(kJapanese, std::make_shared<TabletMediaAction>("", TabletMediaAction::PlayPause));
+})
+QZ_SCREENSHOT_SCENE(actionNothing, "action-nothing", [] { return actionDialog(kEnglish, nullptr); })
+QZ_SCREENSHOT_SCENE(penOptions, "pen-options", [] { return penOptions(kEnglish, false); })
+QZ_SCREENSHOT_SCENE(penOptionsGerman, "pen-options-de", [] { return penOptions(kGerman, true); })
+QZ_SCREENSHOT_SCENE(hotkeyOptions, "hotkey-options-ru", [] { return hotkeyOptions(kRussian); })
+QZ_SCREENSHOT_SCENE(mappingOptions, "mapping-options", [] { return mappingOptions(kEnglish, true); })
+QZ_SCREENSHOT_SCENE(mappingOptionsUnsupported, "mapping-options-unsupported-de",
+                    [] { return mappingOptions(kGerman, false); })
