@@ -73,6 +73,31 @@ TabletActionPtr cloneAction(const TabletActionPtr &action)
     }
 }
 
+TabletActionPtr cloneActionWithTip(const TabletActionPtr &action, const QString &tip)
+{
+    const TabletActionPtr clone = cloneAction(action);
+    if (!clone)
+        return {};
+    switch (clone->type) {
+    case TabletAction::Keyboard: {
+        const auto &keyboard = static_cast<const TabletKeyboardAction &>(*clone);
+        return std::make_shared<TabletKeyboardAction>(tip, keyboard.text, keyboard.mode);
+    }
+    case TabletAction::Mouse:
+        return std::make_shared<TabletMouseAction>(tip, static_cast<const TabletMouseAction &>(*clone).event);
+    case TabletAction::Misc: {
+        const auto &misc = static_cast<const TabletMiscAction &>(*clone);
+        return std::make_shared<TabletMiscAction>(tip, misc.event, misc.tools);
+    }
+    case TabletAction::Exec:
+        return std::make_shared<TabletExecAction>(tip, static_cast<const TabletExecAction &>(*clone).path);
+    case TabletAction::Media:
+        return std::make_shared<TabletMediaAction>(tip, static_cast<const TabletMediaAction &>(*clone).event);
+    default:
+        return {};
+    }
+}
+
 TabletConfigurePtr copyDeviceConfigure(const TabletConfigure &source)
 {
     auto copy = std::make_shared<TabletConfigure>(source);

@@ -6,6 +6,8 @@
 // A new action of the same kind and fields; empty for an empty pointer and for an action of a
 // kind that is not known here.
 TabletActionPtr cloneAction(const TabletActionPtr &action);
+// The same with another tip: how a binding's description changes, since actions never change.
+TabletActionPtr cloneActionWithTip(const TabletActionPtr &action, const QString &tip);
 
 // A copy of the configuration that shares no action object with the source. Bindings without
 // an action are left out, and so are dial pairs without any action.
