@@ -73,29 +73,33 @@ TabletActionPtr cloneAction(const TabletActionPtr &action)
     }
 }
 
-TabletActionPtr cloneActionWithTip(const TabletActionPtr &action, const QString &tip)
+TabletActionPtr cloneActionWithTip(const TabletAction &action, const QString &tip)
 {
-    const TabletActionPtr clone = cloneAction(action);
-    if (!clone)
-        return {};
-    switch (clone->type) {
-    case TabletAction::Keyboard: {
-        const auto &keyboard = static_cast<const TabletKeyboardAction &>(*clone);
-        return std::make_shared<TabletKeyboardAction>(tip, keyboard.text, keyboard.mode);
-    }
+    switch (action.type) {
+    case TabletAction::Keyboard:
+        if (const auto *keyboard = dynamic_cast<const TabletKeyboardAction *>(&action))
+            return std::make_shared<TabletKeyboardAction>(tip, keyboard->text, keyboard->mode);
+        break;
     case TabletAction::Mouse:
-        return std::make_shared<TabletMouseAction>(tip, static_cast<const TabletMouseAction &>(*clone).event);
-    case TabletAction::Misc: {
-        const auto &misc = static_cast<const TabletMiscAction &>(*clone);
-        return std::make_shared<TabletMiscAction>(tip, misc.event, misc.tools);
-    }
+        if (const auto *mouse = dynamic_cast<const TabletMouseAction *>(&action))
+            return std::make_shared<TabletMouseAction>(tip, mouse->event);
+        break;
+    case TabletAction::Misc:
+        if (const auto *misc = dynamic_cast<const TabletMiscAction *>(&action))
+            return std::make_shared<TabletMiscAction>(tip, misc->event, misc->tools);
+        break;
     case TabletAction::Exec:
-        return std::make_shared<TabletExecAction>(tip, static_cast<const TabletExecAction &>(*clone).path);
+        if (const auto *exec = dynamic_cast<const TabletExecAction *>(&action))
+            return std::make_shared<TabletExecAction>(tip, exec->path);
+        break;
     case TabletAction::Media:
-        return std::make_shared<TabletMediaAction>(tip, static_cast<const TabletMediaAction &>(*clone).event);
+        if (const auto *media = dynamic_cast<const TabletMediaAction *>(&action))
+            return std::make_shared<TabletMediaAction>(tip, media->event);
+        break;
     default:
-        return {};
+        break;
     }
+    return {};
 }
 
 TabletConfigurePtr copyDeviceConfigure(const TabletConfigure &source)

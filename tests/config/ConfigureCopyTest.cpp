@@ -229,15 +229,14 @@ TEST(CloneActionWithTip, EachKnownKindKeepsItsFieldsUnderTheNewTip)
     for (const TabletActionPtr &action : actions) {
         SCOPED_TRACE(testing::Message() << "type " << action->type);
         const QString oldTip = action->tip;
-        const TabletActionPtr retipped = cloneActionWithTip(action, "my own words");
+        const TabletActionPtr retipped = cloneActionWithTip(*action, "my own words");
         ASSERT_NE(retipped, nullptr);
         EXPECT_NE(retipped, action);
         EXPECT_EQ(retipped->tip, "my own words");
         EXPECT_EQ(action->tip, oldTip) << "the original stays as it was";
-        expectSameAction(cloneActionWithTip(retipped, oldTip), action);
+        expectSameAction(cloneActionWithTip(*retipped, oldTip), action);
     }
-    EXPECT_EQ(cloneActionWithTip(nullptr, "tip"), nullptr);
-    EXPECT_EQ(cloneActionWithTip(unknownKind(), "tip"), nullptr);
+    EXPECT_EQ(cloneActionWithTip(*unknownKind(), "tip"), nullptr);
 }
 
 TEST(CloneAction, AnEmptyPointerGivesAnEmptyPointer)
