@@ -10,6 +10,7 @@
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/output/DriverInterfaceSet.h"
 #include "engine/output/IKeyboardDriverInterface.h"
+#include "ui/dialogs/VAppSelectDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VHotkeyPanel.h"
@@ -30,6 +31,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
+
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -118,10 +122,15 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
       ui(std::make_unique<Ui::MainWindow>()),
       displays(platform.displays),
       keyboard(keyboardOf(platform)),
+      runningProcesses(platform.runningProcesses),
       logic(completedPlatform(std::move(platform)))
 {
     ui->setupUi(this);
     mainWindow = this;
+    applicationDialog = [this](QWidget *parent) {
+        VAppSelectDlg dialog(runningProcesses ? runningProcesses() : std::vector<ProcessEntry>(), parent);
+        return dialog.exec();
+    };
     UIConfigure::setApplyHandler([this] { applyConfigureFromPanel(); });
     VTipMsgboxDlg::createInstance();
     setUpLanguage();
@@ -193,6 +202,14 @@ void MainWindow::setUpPages()
     });
     hotkeyPanel = new VHotkeyPanel(ui->framePanel);
     hotkeyPanel->setObjectName(QStringLiteral("hotkeyPanel"));
+    hotkeyPanel->setDeviceSource([this]() -> std::optional<TabletDeviceInfo> {
+        if (const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice())
+            return device->info();
+        return std::nullopt;
+    });
+    hotkeyPanel->setForegroundSource([this](ProcessEntry &process) { return logic.foregroundProcess(process); });
+    connect(&logic, &AppLogic::switchDialAction, hotkeyPanel, &VHotkeyPanel::slotSwitchDialAction,
+            Qt::QueuedConnection);
     mappingPanel = new VMappingPanel(ui->framePanel);
     mappingPanel->setObjectName(QStringLiteral("mappingPanel"));
     if (ScreenStatusListen *screens = displays)

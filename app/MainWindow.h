@@ -102,6 +102,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     ScreenStatusListen *const displays;
     const std::shared_ptr<IKeyboardDriverInterface> keyboard;
+    const std::function<std::vector<ProcessEntry>()> runningProcesses;
     AppLogic logic;
     VPenPanel *penPanel = nullptr;
     VHotkeyPanel *hotkeyPanel = nullptr;

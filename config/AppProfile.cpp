@@ -1,5 +1,7 @@
 #include "config/AppProfile.h"
 
+#include "config/ConfigureCopy.h"
+
 #include <mutex>
 #include <utility>
 
@@ -19,13 +21,34 @@ ProfileState &state()
     return profiles;
 }
 
-// The worker may drop the last reference to a snapshot, so it must hold nothing that only the
-// GUI thread may destroy.
-AppProfileList withoutIcons(const AppProfileList &profiles)
+void cloneEach(ActionMap &bindings)
+{
+    for (auto &entry : bindings)
+        entry.second = cloneAction(entry.second);
+}
+
+// Bindings without an action and dial pairs keep their places, so a dial's index still names the
+// same pair.
+void cloneBindings(AppProfile &profile)
+{
+    for (ActionMap *bindings : {&profile.buttons, &profile.keys, &profile.virtualKeys, &profile.touches})
+        cloneEach(*bindings);
+    for (auto &dial : profile.dials) {
+        for (ActionPair &pair : dial.second.pairs)
+            pair = ActionPair(cloneAction(pair.first), cloneAction(pair.second));
+    }
+}
+
+// What the worker reads shares no action with the list that the pages edit. The worker may also
+// drop the last reference to a snapshot, so it holds nothing that only the GUI thread may
+// destroy.
+AppProfileList engineCopy(const AppProfileList &profiles)
 {
     AppProfileList copy = profiles;
-    for (AppProfile &profile : copy)
+    for (AppProfile &profile : copy) {
         profile.icon = QIcon();
+        cloneBindings(profile);
+    }
     return copy;
 }
 
@@ -47,7 +70,7 @@ void setAppProfiles(const AppProfileList &profiles)
 void publishAppProfiles()
 {
     AppProfileSnapshot snapshot =
-            std::make_shared<const AppProfileList>(withoutIcons(state().list));
+            std::make_shared<const AppProfileList>(engineCopy(state().list));
     // The old list is let go after the lock, so a reader never waits for its destruction.
     const std::lock_guard<std::mutex> lock(state().snapshotMutex);
     state().snapshot.swap(snapshot);

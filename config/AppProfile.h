@@ -40,5 +40,5 @@ void setAppProfiles(const AppProfileList &profiles);
 // Publishes the list as it is now.
 void publishAppProfiles();
 // The list as of the last replacement; never null. Safe from any thread. Its profiles carry no
-// icon: icons belong to the GUI thread.
+// icon (icons belong to the GUI thread) and share no action with the list.
 AppProfileSnapshot appProfilesSnapshot();

@@ -646,6 +646,11 @@ bool AppLogic::switchPenTool()
     return !eraser;
 }
 
+bool AppLogic::foregroundProcess(ProcessEntry &process) const
+{
+    return platform_.foreground && platform_.foreground->foregroundProcess(process);
+}
+
 int AppLogic::dialKeyCount() const
 {
     const DevicePtr device = currentDevice();

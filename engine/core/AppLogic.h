@@ -100,6 +100,9 @@ public:
     void sendShortcut(const TabletKeyboardAction &action, bool pressed);
     // The cursor in the 0..32767 range of absolute reports; (-1, -1) without monitors.
     QPoint cursorToNormalized() const override;
+    // The program in the foreground, as the actions choose their bindings by it; false when it
+    // cannot be told.
+    bool foregroundProcess(ProcessEntry &process) const;
 
 public slots:
     void refreshMonitors();

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ScreenStatusListen;
 
@@ -27,6 +28,8 @@ struct EnginePlatform
     ScreenStatusListen *displays = nullptr;
     // The cursor position in desktop pixels.
     std::function<QPoint()> cursorPosition;
+    // The running programs that the application picker offers, without icons; absent: none.
+    std::function<std::vector<ProcessEntry>()> runningProcesses;
 
     // What actions use. The program gives the application profiles (appProfilesSnapshot), the
     // translation of action words (TabletLanguage's translateWord; the word itself when

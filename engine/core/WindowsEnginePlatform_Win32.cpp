@@ -2,6 +2,7 @@
 
 #include "engine/actions/ProgramStart_Win32.h"
 #include "engine/apps/ForegroundProcess_Win32.h"
+#include "engine/apps/ProcessList_Win32.h"
 #include "engine/device/TabletManager_Win32.h"
 #include "engine/display/DisplayManager_Win32.h"
 #include "engine/hid/ProgramHidBackend_Win32.h"
@@ -30,6 +31,7 @@ EnginePlatform createWindowsEnginePlatform()
     platform.displays = DisplayManager_Win32::instance();
     platform.cursorPosition = cursorPosition;
     platform.foreground = std::make_shared<ForegroundProcess_Win32>();
+    platform.runningProcesses = [] { return listRunningProcesses(); };
     platform.startProgram = runProgramDetached;
     return platform;
 }

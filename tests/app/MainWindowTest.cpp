@@ -22,7 +22,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -42,13 +44,15 @@ struct TestWindow
 {
     // The window over a simulated bus with these tablets; with a keyboard, the virtual device
     // is on the bus and the engine types through it.
-    explicit TestWindow(std::vector<SimulatedHidDevice> tablets = {}, bool withKeyboard = false)
+    explicit TestWindow(std::vector<SimulatedHidDevice> tablets = {}, bool withKeyboard = false,
+                        std::function<std::vector<ProcessEntry>()> running = {})
         : bus(std::make_shared<SimulatedHidBus>())
     {
         for (const SimulatedHidDevice &tablet : tablets)
             bus->addDevice(tablet);
         EnginePlatform platform;
         platform.hid = bus;
+        platform.runningProcesses = std::move(running);
         if (withKeyboard) {
             bus->addDevice(simulatedVirtualDevice());
             auto keyboard = std::make_shared<KeyboardDriver>(
@@ -270,6 +274,56 @@ TEST_F(MainWindowTest, TheApplicationCombosFollowEachOtherAndTheirLastEntryOpens
     EXPECT_EQ(opened, 3);
     emit pen->activated(1);
     EXPECT_EQ(opened, 3) << "only the last entry opens the dialog";
+}
+
+TEST_F(MainWindowTest, ByDefaultTheLastEntryOpensTheApplicationPickerOnTheRunningPrograms)
+{
+    ProcessEntry krita;
+    krita.name = QStringLiteral("krita");
+    krita.path = QStringLiteral("C:/Apps/krita.exe");
+    TestWindow window({simulatedTablet(kPenSixPath, kPenSix)}, false, [krita] { return std::vector<ProcessEntry>{krita}; });
+    QComboBox *hotkey = window.child<VHotkeyPanel>("hotkeyPanel")->applicationCombo();
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        EXPECT_STREQ(dialog->metaObject()->className(), "VAppSelectDlg");
+        EXPECT_EQ(dialog->parentWidget(), window.window.get());
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("asdTableProcess"));
+        for (int row = 0; table && row < table->rowCount(); ++row)
+            offered << table->item(row, 0)->text();
+        table->setCurrentCell(0, 0);
+        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    giveUp.start(10000);
+    const int last = hotkey->count() - 1;
+    hotkey->setCurrentIndex(last);
+    emit hotkey->activated(last);
+    EXPECT_EQ(offered, QStringList{QStringLiteral("krita")});
+    ASSERT_EQ(appProfiles().size(), 1);
+    EXPECT_EQ(appProfiles().at(0).path, krita.path);
+    EXPECT_EQ(hotkey->count(), 3) << "the pages list the new profile";
+}
+
+TEST_F(MainWindowTest, TheEnginesDialSwitchReachesTheExpressKeyPage)
+{
+    TestWindow window;
+    auto configure = std::make_shared<TabletConfigure>();
+    DialConfigure dial;
+    dial.pairs = {ActionPair(std::make_shared<TabletKeyboardAction>(QString(), QStringLiteral("["), 0), nullptr),
+                  ActionPair(std::make_shared<TabletKeyboardAction>(QString(), QStringLiteral("]"), 0), nullptr)};
+    configure->hotkey.dials[1] = dial;
+    setCurrentConfigure(configure);
+    emit window->appLogic().switchDialAction(1);
+    EXPECT_EQ(configure->hotkey.dials.at(1).index, 0) << "queued for the window's thread";
+    QApplication::processEvents();
+    EXPECT_EQ(configure->hotkey.dials.at(1).index, 1);
 }
 
 TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoop)

@@ -9,6 +9,8 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace store_test;
 
@@ -111,6 +113,45 @@ TEST_F(AppProfileListTest, SnapshotCarriesNoIconsButTheListKeepsThem)
     EXPECT_EQ(appProfiles()[0].icon.cacheKey(), withIcon.icon.cacheKey());
     EXPECT_EQ(appProfilesSnapshot()->at(0).icon.cacheKey(), QIcon().cacheKey());
     EXPECT_EQ(appProfilesSnapshot()->at(0).path, withIcon.path);
+}
+
+TEST_F(AppProfileListTest, TheSnapshotSharesNoActionWithTheListAndKeepsEveryPlace)
+{
+    AppProfile edited = profile("edited");
+    edited.buttons = {{1, mouse(TabletMouseAction::RightClick)}};
+    edited.virtualKeys = {{2, media(TabletMediaAction::VolumeUp)}, {3, nullptr}};
+    edited.touches = {{4, exec("C:/Tools/tool.exe")}};
+    edited.dials[1] = DialConfigure{{ActionPair(nullptr, nullptr), ActionPair(keyboard("["), nullptr)}, 1};
+    setAppProfiles(AppProfileList{edited});
+
+    const AppProfile &listed = appProfiles().at(0);
+    const AppProfile &published = appProfilesSnapshot()->at(0);
+    const std::vector<std::pair<const ActionMap *, const ActionMap *>> maps = {
+        {&listed.buttons, &published.buttons},
+        {&listed.keys, &published.keys},
+        {&listed.virtualKeys, &published.virtualKeys},
+        {&listed.touches, &published.touches},
+    };
+    for (const auto &[list, snapshot] : maps) {
+        ASSERT_EQ(snapshot->size(), list->size());
+        for (const auto &[number, action] : *list) {
+            SCOPED_TRACE(number);
+            ASSERT_EQ(snapshot->count(number), 1u);
+            const TabletActionPtr &copy = snapshot->at(number);
+            EXPECT_EQ(copy == nullptr, action == nullptr);
+            if (action) {
+                EXPECT_NE(copy, action);
+                expectSameAction(copy, action);
+            }
+        }
+    }
+    const DialConfigure &dial = published.dials.at(1);
+    EXPECT_EQ(dial.index, 1u);
+    ASSERT_EQ(dial.pairs.size(), 2u) << "a pair without actions keeps its place";
+    EXPECT_EQ(dial.pairs[0].first, nullptr);
+    ASSERT_NE(dial.pairs[1].first, nullptr);
+    EXPECT_NE(dial.pairs[1].first, listed.dials.at(1).pairs[1].first);
+    expectSameAction(dial.pairs[1].first, listed.dials.at(1).pairs[1].first);
 }
 
 TEST_F(AppProfileListTest, ReadersOnOtherThreadsAlwaysSeeAWholeList)

@@ -216,6 +216,29 @@ TEST(CloneAction, EachKnownKindGivesANewEqualActionOfTheSameClass)
     }
 }
 
+TEST(CloneActionWithTip, EachKnownKindKeepsItsFieldsUnderTheNewTip)
+{
+    const TabletActionPtr actions[] = {
+        keyboard("Ctrl+Shift+S"),
+        keyboard("typed", TabletKeyboardAction::TypedText),
+        mouse(TabletMouseAction::CtrlWheelDown),
+        misc(TabletMiscAction::CustomTool, {"brush", "eraser"}),
+        exec("C:/Program Files/App/app.exe"),
+        media(TabletMediaAction::NextTrack),
+    };
+    for (const TabletActionPtr &action : actions) {
+        SCOPED_TRACE(testing::Message() << "type " << action->type);
+        const QString oldTip = action->tip;
+        const TabletActionPtr retipped = cloneActionWithTip(*action, "my own words");
+        ASSERT_NE(retipped, nullptr);
+        EXPECT_NE(retipped, action);
+        EXPECT_EQ(retipped->tip, "my own words");
+        EXPECT_EQ(action->tip, oldTip) << "the original stays as it was";
+        expectSameAction(cloneActionWithTip(*retipped, oldTip), action);
+    }
+    EXPECT_EQ(cloneActionWithTip(*unknownKind(), "tip"), nullptr);
+}
+
 TEST(CloneAction, AnEmptyPointerGivesAnEmptyPointer)
 {
     EXPECT_EQ(cloneAction(nullptr), nullptr);
