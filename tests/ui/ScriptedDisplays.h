@@ -20,8 +20,14 @@ struct ScriptedMonitor
     int rotation = 0;
 };
 
-// The monitors as the display manager fills them: the desktop is their bounding box (which
-// starts at (0, 0) here), the logical rectangles equal the device ones.
+// A rectangle as the system reports it at a display scaling of 150 %.
+inline QRect logicalRect(const QRect &rect)
+{
+    return QRect(rect.x() * 2 / 3, rect.y() * 2 / 3, rect.width() * 2 / 3, rect.height() * 2 / 3);
+}
+
+// The monitors as the display manager fills them at a scaling of 150 %: the desktop is their
+// bounding box (which starts at (0, 0) here).
 inline std::vector<MonitorInfo> scriptedMonitors(const std::vector<ScriptedMonitor> &monitors)
 {
     QRect desktop(0, 0, 0, 0);
@@ -34,10 +40,11 @@ inline std::vector<MonitorInfo> scriptedMonitors(const std::vector<ScriptedMonit
         info.deviceName = "\\\\.\\DISPLAY" + std::to_string(infos.size() + 1);
         info.identifier = monitor.identifier;
         info.monitorRect = monitor.rect;
-        info.systemMonitorRect = monitor.rect;
+        info.systemMonitorRect = logicalRect(monitor.rect);
         info.desktopRect = desktop;
-        info.logicalMonitorRect = monitor.rect;
-        info.virtualScreenRect = desktop;
+        info.logicalMonitorRect = logicalRect(monitor.rect);
+        info.virtualScreenRect = logicalRect(desktop);
+        info.scale = 1.5;
         info.rotation = monitor.rotation;
         info.penDisplay = monitor.penDisplay;
         info.penDisplaySecondFlag = monitor.penDisplay;
