@@ -46,6 +46,7 @@ VMappingPanel::VMappingPanel(QWidget *parent) : QWidget(parent), ui(new Ui::VMap
     ui->setupUi(this);
     applyStyleSheet(this, QStringLiteral(":/res/qss/normal/qss-VMappingPanel.qss"));
     setUpFields();
+    fitTextButton();
     for (int turn = 0; turn < kQuarterTurns; ++turn)
         ui->comboRotation->addItem(QString::number(turn * 90) + QChar(0x00B0));
     for (QComboBox *combo : {ui->comboScreens, ui->comboRotation}) {
@@ -107,6 +108,13 @@ void VMappingPanel::setUpFields()
     ui->tabletW->setRange(1, kWholeTablet);
     ui->tabletH->setRange(1, kWholeTablet);
     setTabletFields(kTabletWhole);
+}
+
+// The text button's text lines up with the page's margin in every language; its hover tint
+// covers the text only.
+void VMappingPanel::fitTextButton()
+{
+    ui->btnRestoreDefault->resize(ui->btnRestoreDefault->sizeHint().width(), ui->btnRestoreDefault->height());
 }
 
 void VMappingPanel::keepPartner(VUnitEdit *changed, VUnitEdit *partner, int extent)
@@ -456,6 +464,7 @@ void VMappingPanel::checkScreenRotation()
 void VMappingPanel::retranslate()
 {
     ui->retranslateUi(this);
+    fitTextButton();
     for (VUnitEdit *field : {ui->screenX, ui->screenY, ui->screenW, ui->screenH})
         field->setUnit(tr("pixels"));
     const int items = ui->comboScreens->count();

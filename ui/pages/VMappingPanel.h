@@ -61,6 +61,7 @@ protected:
 
 private:
     void setUpFields();
+    void fitTextButton();
     void keepPartner(VUnitEdit *changed, VUnitEdit *partner, int extent);
     void pushScreenArea();
     void pushTabletArea();

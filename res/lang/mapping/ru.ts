@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>More Options</source>
-        <translation>Другие параметры</translation>
+        <translation>Дополнительно</translation>
     </message>
     <message>
         <source>Save</source>
