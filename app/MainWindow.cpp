@@ -13,6 +13,7 @@
 #include "ui/dialogs/VAppSelectDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/MappingScreenPart.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VMappingPanel.h"
 #include "ui/pages/VPenPanel.h"
@@ -80,20 +81,8 @@ std::shared_ptr<IKeyboardDriverInterface> keyboardOf(const EnginePlatform &platf
 
 ConfigureMonitorList configureMonitors(ScreenStatusListen *displays)
 {
-    ConfigureMonitorList monitors;
-    if (!displays)
-        return monitors;
-    for (const MonitorInfo &info : displays->enumerateMonitors(false)) {
-        ConfigureMonitor monitor;
-        monitor.index = info.index;
-        monitor.monitorRect = info.monitorRect;
-        monitor.desktopRect = info.desktopRect;
-        monitor.penDisplay = info.penDisplay;
-        monitor.primary = info.primary;
-        monitor.rotation = info.rotation;
-        monitors.push_back(monitor);
-    }
-    return monitors;
+    return displays ? MappingScreenPart::configureMonitors(displays->enumerateMonitors(false))
+                    : ConfigureMonitorList();
 }
 
 // A variant that reports a product name of its own is listed under its base model's name; its
@@ -212,8 +201,8 @@ void MainWindow::setUpPages()
             Qt::QueuedConnection);
     mappingPanel = new VMappingPanel(ui->framePanel);
     mappingPanel->setObjectName(QStringLiteral("mappingPanel"));
-    if (ScreenStatusListen *screens = displays)
-        mappingPanel->setMonitorSource([screens] { return screens->enumerateMonitors(false); });
+    mappingPanel->setDisplays(displays);
+    mappingPanel->setEngine(&logic);
     settingsPanel = new VSettingsPanel(ui->framePanel);
     settingsPanel->setObjectName(QStringLiteral("settingsPanel"));
     for (QWidget *page : std::initializer_list<QWidget *>{penPanel, hotkeyPanel, mappingPanel, settingsPanel}) {

@@ -20,7 +20,7 @@ public:
 
     // Rotates a pen display to orientation 0..3 (quarter turns); false for any other monitor or
     // when the system refuses.
-    bool setDisplayOrientation(const MonitorInfo &monitor, int orientation);
+    bool setDisplayOrientation(const MonitorInfo &monitor, int orientation) override;
 
     // Grabs a rectangle of the desktop (width or height 0 or less: to the edge); true when a
     // picture came back.

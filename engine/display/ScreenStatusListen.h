@@ -24,6 +24,8 @@ public:
 
     // The monitors of the desktop, with screenshots when asked for.
     virtual std::vector<MonitorInfo> enumerateMonitors(bool withScreenshots) = 0;
+    // Turns a pen display to orientation 0..3 (quarter turns); false where displays cannot turn.
+    virtual bool setDisplayOrientation(const MonitorInfo &, int) { return false; }
 
     int tick() const { return tick_; }
     bool isSettling() const { return timer_.isActive(); }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "config/ConfigureMonitor.h"
 #include "config/TabletConfigure.h"
 #include "engine/display/MonitorInfo.h"
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -30,5 +32,19 @@ QRect fittedArea(const QRect &storedPart, const QSize &screen);
 // rectangles, the flag and the monitor code. Nothing is written for an index outside the list.
 void store(MappingConfigure &mapping, const std::vector<MonitorInfo> &monitors, int index, const QRect &area,
            std::uint16_t vendorId);
+
+// What loading a configuration needs to know of the monitors.
+ConfigureMonitorList configureMonitors(const std::vector<MonitorInfo> &monitors);
+
+// The texts of the screen list: a display ("Screen1 [X:0, Y:0,  1920 x 1080]") and all screens
+// ("All [X:0, Y:0,  3840 x 1080]"), and an item's text with its leading word in another language.
+QString screenItemText(const QString &screenWord, const MonitorInfo &monitor);
+QString allScreensItemText(const QString &allWord, const MonitorInfo &first);
+QString retranslatedScreenItem(const QString &item, const QString &screenWord);
+QString retranslatedAllScreensItem(const QString &item, const QString &allWord);
+
+// The screen that the screen switch goes to from `current` in a list of `count` items: the next
+// display, never all screens; -1 when there is only one display.
+int nextSingleScreen(int current, int count);
 
 } // namespace MappingScreenPart

@@ -1,15 +1,27 @@
 #pragma once
 
-#include "engine/display/MonitorInfo.h"
+#include "engine/device/TabletDeviceInfo.h"
 #include "ui/UIConfigure.h"
 #include "ui/UILanguage.h"
 
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 
-#include <functional>
-#include <vector>
+#include <optional>
 
-// The mapping page: the tablet area and the screen area it drives.
+namespace Ui {
+class VMappingPanel;
+}
+
+class AppLogic;
+class ScreenStatusListen;
+class VMappingConnector;
+class VUnitEdit;
+
+// The mapping page: which screen the tablet drives (one display or all of them), the screen area
+// in pixels, the tablet area in percent, the rotation and, on a pen display, its calibration.
+// Every change reaches the current configuration and the engine at once; Save writes the files.
 class VMappingPanel : public QWidget, public UIConfigure, public UILanguage
 {
     Q_OBJECT
@@ -18,22 +30,61 @@ public:
     explicit VMappingPanel(QWidget *parent = nullptr);
     ~VMappingPanel() override;
 
+    // The displays the page maps to and follows (the display manager in the program); not owned.
+    void setDisplays(ScreenStatusListen *displays);
+    // The engine whose current tablet the page edits and whose screen switch it follows.
+    void setEngine(AppLogic *engine);
+
     void updateFromConfigure() override;
     void applyConfigure() override;
     void retranslate() override;
 
-    // Follows a rotation of the mapped screen after a display change.
+    // Follows a rotation of the mapped display after Windows reported a change of its settings.
     void checkScreenRotation();
 
-    // Where the page reads the displays it maps to (the display manager's list in the program).
-    using MonitorSource = std::function<std::vector<MonitorInfo>()>;
-    void setMonitorSource(MonitorSource source);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    void on_btnRestoreDefault_clicked();
+    void on_btnAspectRatio_clicked();
+    void on_comboScreens_currentIndexChanged(int index);
+    void on_btnFullScreen_clicked();
+    void on_btnFullTablet_clicked();
+    void on_btnOK_clicked();
+    void on_comboRotation_currentIndexChanged(int index);
+    void on_comboRotation_activated(int index);
+    // The engine's screen switch: the next single display.
+    void slotSwitchScreen();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void setUpFields();
+    void fitTextButton();
+    void keepPartner(VUnitEdit *changed, VUnitEdit *partner, int extent);
+    void pushScreenArea();
+    void pushTabletArea();
+    void onDisplayChanged();
+    void followDisplayRotation();
+    void fillScreenList();
     void storeScreenPart();
+    void storeTabletArea();
+    void updateCalibrateButton(bool allScreens, bool penDisplayScreen);
+    void setAreaEditing(bool editable);
+    void setScreenFields(const QRect &area);
+    void setTabletFields(const QRect &area);
+    void turnDisplay(int quarterTurns);
+    QRect screenFields() const;
+    QRect tabletFields() const;
+    VMappingConnector *connector() const;
+    std::optional<TabletDeviceInfo> connectedDevice() const;
 
-    MonitorSource monitorSource;
+    Ui::VMappingPanel *ui;
+    int screenWidth = -1;
+    int screenHeight = -1;
+    int tabletWidth = 100;
+    int tabletHeight = 100;
+    QPointer<ScreenStatusListen> displays;
+    QPointer<AppLogic> engine;
 };

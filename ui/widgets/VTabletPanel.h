@@ -26,6 +26,8 @@ public:
     void setLayout(const TabletLayoutTabletPart &layout);
     void setRotation(int quarterTurns);
     int rotation() const;
+    // The work area as drawn in the panel, in the panel's coordinates; null without a picture.
+    QRect markedRect() const { return marked; }
 
     // Where a picture is drawn in a panel: at the panel's full width, centred vertically.
     static QRect pictureRect(const QSize &panel, const QSize &picture);

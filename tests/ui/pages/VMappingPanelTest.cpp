@@ -1,0 +1,380 @@
+#include "ui/pages/VMappingPanel.h"
+
+#include "app/MainWindow.h"
+#include "config/CommonSettings.h"
+#include "config/ConfigureStore.h"
+#include "config/DataFolders.h"
+#include "config/IsolatedDataLocation.h"
+#include "config/TabletLanguage.h"
+#include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/output/PointerDriver.h"
+#include "engine/output/VirtualHidReportSink.h"
+#include "engine/support/SimulatedTablet.h"
+#include "engine/support/SimulatedVirtualDevice.h"
+#include "support/QtPrinters.h"
+#include "ui/GeometryPrinters.h"
+#include "ui/ScriptedDisplays.h"
+#include "ui/widgets/VUnitEdit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const char kTabletPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
+const char kPenDisplayPath[] = "\\\\?\\hid#vid_5a4c&pid_1100&mi_02#8&3333&0&0000";
+constexpr int kGerman = 4;
+
+const std::vector<ScriptedMonitor> kOneScreen = {{QRect(0, 0, 1920, 1080), "GSM5B7F"}};
+const std::vector<ScriptedMonitor> kTwoScreens = {{QRect(0, 0, 1920, 1080), "GSM5B7F"},
+                                                  {QRect(1920, 0, 1920, 1080), "ZLV1601X"}};
+const std::vector<ScriptedMonitor> kThreeScreens = {{QRect(0, 0, 1920, 1080), "GSM5B7F"},
+                                                    {QRect(1920, 0, 1920, 1080), "ZLV1601X"},
+                                                    {QRect(3840, 0, 1280, 1024), "DEL4071"}};
+
+class OneActiveSession : public IPointerSystemState
+{
+public:
+    bool mouseButtonsSwapped() const override { return false; }
+    std::optional<std::vector<SessionState>> sessions() const override
+    {
+        return std::vector<SessionState>{{1, true}};
+    }
+    std::optional<std::uint32_t> ownSessionId() const override { return 1u; }
+};
+
+// The settings window on scripted displays and a simulated tablet (a QZ-Pen 6, maxima
+// 30480 x 20320) or pen display, whose pointer reports reach the simulated virtual device.
+struct MappingWindow
+{
+    explicit MappingWindow(const std::vector<ScriptedMonitor> &monitors, bool penDisplay = false)
+        : displays(scriptedMonitors(monitors)), bus(std::make_shared<SimulatedHidBus>())
+    {
+        bus->addDevice(penDisplay ? simulatedTablet(kPenDisplayPath, "QZ-Canvas 16", {0x1100})
+                                  : simulatedTablet(kTabletPath, "QZ-Pen 6"));
+        bus->addDevice(simulatedVirtualDevice());
+        EnginePlatform platform;
+        platform.hid = bus;
+        platform.displays = &displays;
+        platform.drivers = std::make_unique<DriverInterfaceSet>(
+                std::make_shared<PointerDriver>(std::make_shared<VirtualHidReportSink>(bus, kTestVendorId),
+                                                std::make_shared<OneActiveSession>()),
+                nullptr);
+        window = std::make_unique<MainWindow>(std::move(platform));
+        page = window->findChild<VMappingPanel *>(QStringLiteral("mappingPanel"));
+        devicePath = penDisplay ? kPenDisplayPath : kTabletPath;
+    }
+
+    template <typename Child>
+    Child *child(const char *name) const
+    {
+        return page->findChild<Child *>(QLatin1String(name));
+    }
+
+    void setField(const char *name, int value) const { child<VUnitEdit>(name)->setValue(value); }
+    QComboBox *screens() const { return child<QComboBox>("comboScreens"); }
+
+    // Where a touching pen at (x, y) lands in the next pen report of the virtual device.
+    QPoint landing(std::uint16_t x, std::uint16_t y) const
+    {
+        const std::size_t before = bus->writtenReports(kVirtualDevicePath).size();
+        bus->feedReport(devicePath, {9, 'A', 0xA1, std::uint8_t(x), std::uint8_t(x >> 8), std::uint8_t(y),
+                                     std::uint8_t(y >> 8), 0x00, 0x08, 0, 0, 0, 0});
+        for (int i = 0; i < 500; ++i) {
+            const std::vector<SimulatedOutputReport> reports = bus->writtenReports(kVirtualDevicePath);
+            if (reports.size() > before) {
+                const std::vector<std::uint8_t> &report = reports.back().bytes;
+                return QPoint(report.at(4) | report.at(5) << 8, report.at(6) | report.at(7) << 8);
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+        return QPoint(-1, -1);
+    }
+
+    ScriptedDisplays displays;
+    std::shared_ptr<SimulatedHidBus> bus;
+    std::unique_ptr<MainWindow> window;
+    VMappingPanel *page = nullptr;
+    std::string devicePath;
+};
+
+class MappingPage : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        IsolatedDataLocation::clear();
+        CommonConfigure english;
+        english.language = 0;
+        ASSERT_TRUE(saveCommonSettings(english));
+        setCurrentConfigure(std::make_shared<TabletConfigure>());
+    }
+
+    void TearDown() override
+    {
+        TabletLanguage::instance().setLanguage(0);
+        QApplication::processEvents();
+        setCurrentConfigure(std::make_shared<TabletConfigure>());
+    }
+};
+
+QStringList itemTexts(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int item = 0; item < combo->count(); ++item)
+        texts << combo->itemText(item);
+    return texts;
+}
+
+std::string codeText(const MappingConfigure &mapping)
+{
+    return std::string(mapping.code.begin(), mapping.code.end());
+}
+
+} // namespace
+
+TEST_F(MappingPage, TheScreenListNamesEachDisplayAndAllScreensFromTwoDisplaysOn)
+{
+    const struct
+    {
+        std::vector<ScriptedMonitor> monitors;
+        QStringList english;
+        QStringList german;
+    } rows[] = {
+        {kOneScreen, {"Screen1 [X:0, Y:0,  1920 x 1080]"}, {"Bildschirm1 [X:0, Y:0,  1920 x 1080]"}},
+        {kTwoScreens,
+         {"Screen1 [X:0, Y:0,  1920 x 1080]", "Screen2 [X:1920, Y:0,  1920 x 1080]", "All [X:0, Y:0,  3840 x 1080]"},
+         {"Bildschirm1 [X:0, Y:0,  1920 x 1080]", "Bildschirm2 [X:1920, Y:0,  1920 x 1080]",
+          "Alle [X:0, Y:0,  3840 x 1080]"}},
+    };
+    for (const auto &row : rows) {
+        MappingWindow window(row.monitors);
+        EXPECT_EQ(itemTexts(window.screens()), row.english);
+        TabletLanguage::instance().setLanguage(kGerman);
+        EXPECT_EQ(itemTexts(window.screens()), row.german);
+        TabletLanguage::instance().setLanguage(0);
+        EXPECT_EQ(itemTexts(window.screens()), row.english);
+    }
+}
+
+TEST_F(MappingPage, TheScreenSwitchStepsThroughTheSingleDisplaysOnly)
+{
+    const struct
+    {
+        std::vector<ScriptedMonitor> monitors;
+        std::vector<int> steps;
+    } rows[] = {
+        {kOneScreen, {0, 0}},
+        {kTwoScreens, {1, 0, 1}},
+        {kThreeScreens, {1, 2, 0, 1}},
+    };
+    for (const auto &row : rows) {
+        MappingWindow window(row.monitors);
+        ASSERT_EQ(window.screens()->currentIndex(), 0);
+        for (int expected : row.steps) {
+            emit window.window->appLogic().switchScreen();
+            QApplication::processEvents();
+            EXPECT_EQ(window.screens()->currentIndex(), expected) << row.monitors.size() << " displays";
+            EXPECT_EQ(currentConfigure()->mapping.screenIndex, std::uint32_t(expected));
+        }
+    }
+}
+
+TEST_F(MappingPage, TheChosenScreenAndBothAreasAreWrittenIntoTheMapping)
+{
+    MappingWindow window(kTwoScreens);
+    const MappingConfigure &mapping = currentConfigure()->mapping;
+
+    window.screens()->setCurrentIndex(1);
+    EXPECT_EQ(mapping.screenIndex, 1u);
+    EXPECT_EQ(mapping.absRect, QRect(1920, 0, 1920, 1080));
+    EXPECT_EQ(mapping.part, QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(mapping.desktopSize, QSize(3840, 1080));
+    EXPECT_EQ(mapping.dpiRect, QRect(1280, 0, 1280, 720));
+    EXPECT_EQ(mapping.dpiDesktopRect, QRect(0, 0, 2560, 720));
+    EXPECT_EQ(mapping.flag, 0u);
+    EXPECT_EQ(codeText(mapping), "ZLV1601");
+
+    window.screens()->setCurrentIndex(2);
+    EXPECT_EQ(mapping.screenIndex, 2u);
+    EXPECT_EQ(mapping.absRect, QRect(0, 0, 3840, 1080));
+    EXPECT_EQ(mapping.part, QRect(0, 0, 3840, 1080));
+    EXPECT_EQ(mapping.dpiRect, QRect(0, 0, 2560, 720));
+    EXPECT_EQ(codeText(mapping), "ALL5A4C");
+
+    window.child<QComboBox>("comboRotation")->setCurrentIndex(2);
+    EXPECT_EQ(mapping.rotation, 2);
+
+    // Each field keeps its partner inside the screen or the tablet.
+    window.screens()->setCurrentIndex(0);
+    const struct
+    {
+        const char *field;
+        int value;
+        const char *partner;
+        int kept;
+    } steps[] = {
+        {"screenX", 1000, "screenW", 920}, {"screenW", 1500, "screenX", 420}, {"screenY", 80, "screenH", 1000},
+        {"screenH", 1050, "screenY", 30},  {"tabletX", 30, "tabletW", 70},    {"tabletW", 90, "tabletX", 10},
+        {"tabletY", 60, "tabletH", 40},    {"tabletH", 75, "tabletY", 25},
+    };
+    for (const auto &step : steps) {
+        window.setField(step.field, step.value);
+        EXPECT_EQ(window.child<VUnitEdit>(step.partner)->value(), step.kept) << step.field;
+    }
+    EXPECT_EQ(mapping.part, QRect(420, 30, 1500, 1050));
+    EXPECT_EQ(mapping.workArea, QRect(10, 25, 90, 75));
+}
+
+TEST_F(MappingPage, TheStrokeLandsWhereTheChosenScreenAndAreasSay)
+{
+    MappingWindow window(kTwoScreens);
+    const struct
+    {
+        const char *what;
+        std::function<void(const MappingWindow &)> choose;
+        QPoint pen;
+        QPoint landing;
+    } rows[] = {
+        {"the first display", [](const MappingWindow &w) { w.screens()->setCurrentIndex(0); }, {15240, 10160},
+         {8191, 16383}},
+        {"the second display", [](const MappingWindow &w) { w.screens()->setCurrentIndex(1); }, {15240, 10160},
+         {24575, 16383}},
+        {"all displays", [](const MappingWindow &w) { w.screens()->setCurrentIndex(2); }, {15240, 10160},
+         {16383, 16383}},
+        {"the lower right quarter of the second display",
+         [](const MappingWindow &w) {
+             w.screens()->setCurrentIndex(1);
+             w.setField("screenX", 960);
+             w.setField("screenY", 540);
+         },
+         {15240, 10160}, {28671, 24575}},
+        {"the left half of the tablet on the first display",
+         [](const MappingWindow &w) {
+             w.screens()->setCurrentIndex(0);
+             w.setField("tabletW", 50);
+         },
+         {7620, 10160}, {8191, 16383}},
+        {"a quarter turn",
+         [](const MappingWindow &w) { w.child<QComboBox>("comboRotation")->setCurrentIndex(1); }, {7620, 5080},
+         {12287, 8191}},
+        {"the aspect ratio of the display",
+         [](const MappingWindow &w) {
+             w.child<QComboBox>("comboRotation")->setCurrentIndex(0);
+             w.child<QPushButton>("btnAspectRatio")->click();
+         },
+         {15240, 5893}, {8191, 8191}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        row.choose(window);
+        const QPoint landing = window.landing(std::uint16_t(row.pen.x()), std::uint16_t(row.pen.y()));
+        EXPECT_NEAR(landing.x(), row.landing.x(), 2);
+        EXPECT_NEAR(landing.y(), row.landing.y(), 2);
+    }
+    EXPECT_EQ(currentConfigure()->mapping.workArea, QRect(0, 8, 100, 84));
+}
+
+TEST_F(MappingPage, APenDisplayMapsWholeScreensAndOffersCalibration)
+{
+    MappingWindow window(kTwoScreens, true);
+    window.screens()->setCurrentIndex(1);
+    for (const char *field : {"screenX", "screenY", "screenW", "screenH", "tabletX", "tabletY", "tabletW", "tabletH"})
+        EXPECT_FALSE(window.child<VUnitEdit>(field)->isEnabled()) << field;
+    for (const char *button : {"btnFullScreen", "btnFullTablet", "btnAspectRatio"})
+        EXPECT_TRUE(window.child<QPushButton>(button)->isHidden()) << button;
+    EXPECT_FALSE(window.child<QPushButton>("btnCalibrate")->isHidden());
+    EXPECT_FALSE(window.child<QPushButton>("btnCalibrate")->isEnabled()) << "the second display is no pen display";
+
+    MappingWindow tablet(kOneScreen);
+    EXPECT_TRUE(tablet.child<VUnitEdit>("tabletX")->isEnabled());
+    EXPECT_TRUE(tablet.child<QPushButton>("btnCalibrate")->isHidden());
+}
+
+// A display change refills the screen list and shows the mapping the configuration holds; the
+// engine gets it once, however the change arrives.
+TEST_F(MappingPage, ADisplayChangeKeepsTheUsersMappingAndRefreshesThePageOnce)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void(MappingWindow &)> change;
+    } rows[] = {
+        {"Windows reports it", [](MappingWindow &w) { w.window->displayChanged(); }},
+        {"the mapped display turned",
+         [](MappingWindow &w) {
+             w.displays.monitors[1].rotation = 1;
+             w.window->displayChanged();
+         }},
+        {"the displays settle first",
+         [](MappingWindow &w) {
+             w.displays.slotVirtualGeometryChanged(QRect());
+             w.window->displayChanged();
+             QApplication::processEvents();
+             EXPECT_EQ(w.displays.isSettling(), true);
+             w.displays.slotTimeout();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow window(kTwoScreens);
+        window.screens()->setCurrentIndex(1);
+        window.setField("screenX", 100);
+        window.setField("screenW", 800);
+        window.setField("tabletX", 10);
+        window.setField("tabletW", 50);
+        int applied = 0;
+        UIConfigure::setApplyHandler([&] {
+            ++applied;
+            window.window->applyConfigureFromPanel();
+        });
+
+        row.change(window);
+        QApplication::processEvents();
+
+        const MappingConfigure &mapping = currentConfigure()->mapping;
+        EXPECT_EQ(applied, 1);
+        EXPECT_EQ(window.screens()->currentIndex(), 1);
+        EXPECT_EQ(mapping.screenIndex, 1u);
+        EXPECT_EQ(mapping.part, QRect(100, 0, 800, 1080));
+        EXPECT_EQ(mapping.workArea, QRect(10, 0, 50, 100));
+        EXPECT_EQ(window.child<VUnitEdit>("screenX")->value(), 100);
+        EXPECT_EQ(window.child<VUnitEdit>("tabletW")->value(), 50);
+        EXPECT_EQ(mapping.rotation, window.displays.monitors[1].rotation);
+        UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
+    }
+}
+
+TEST_F(MappingPage, AFollowedDisplayRotationIsTheOnlyChangeWrittenToTheFile)
+{
+    MappingWindow window(kTwoScreens);
+    window.screens()->setCurrentIndex(1);
+    ASSERT_TRUE(saveConfigure());
+    window.setField("screenX", 100);
+    window.displays.monitors[1].rotation = 3;
+    window.window->displayChanged();
+    QApplication::processEvents();
+
+    const TabletConfigurePtr stored = loadConfigure(QStringLiteral("QZ-Pen 6"), false, ConfigureMonitorList());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->mapping.rotation, 3);
+    EXPECT_EQ(stored->mapping.part, QRect(0, 0, 1920, 1080)) << "the unsaved part stays unsaved";
+    EXPECT_EQ(currentConfigure()->mapping.part, QRect(100, 0, 1820, 1080));
+
+    CommonConfigure common = currentConfigure()->common;
+    currentConfigure()->common.orientation = false;
+    window.displays.monitors[1].rotation = 0;
+    window.window->displayChanged();
+    QApplication::processEvents();
+    EXPECT_EQ(currentConfigure()->mapping.rotation, 3) << "with the setting off the mapping stays";
+    currentConfigure()->common = common;
+}
