@@ -11,6 +11,7 @@
 #include "engine/output/DriverInterfaceSet.h"
 #include "engine/output/IKeyboardDriverInterface.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
+#include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VMappingPanel.h"
@@ -264,6 +265,7 @@ void MainWindow::connectEngine()
             Qt::QueuedConnection);
     connect(&logic, &AppLogic::setClipboardAndPaste, this, &MainWindow::slotSetClipboardAndPaste,
             Qt::QueuedConnection);
+    VScreenCalibrateDlg::setPenDataSource(&logic);
 }
 
 // The menu, tray and label texts that the window sets itself.
