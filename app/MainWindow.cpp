@@ -124,6 +124,8 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
     ui->setupUi(this);
     mainWindow = this;
     UIConfigure::setApplyHandler([this] { applyConfigureFromPanel(); });
+    // Before the pages, which make their calibration dialog as they are built.
+    VScreenCalibrateDlg::setPenDataSource(&logic);
     VTipMsgboxDlg::createInstance();
     setUpLanguage();
     setUpWindowStyle();
@@ -265,7 +267,6 @@ void MainWindow::connectEngine()
             Qt::QueuedConnection);
     connect(&logic, &AppLogic::setClipboardAndPaste, this, &MainWindow::slotSetClipboardAndPaste,
             Qt::QueuedConnection);
-    VScreenCalibrateDlg::setPenDataSource(&logic);
 }
 
 // The menu, tray and label texts that the window sets itself.
