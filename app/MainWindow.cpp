@@ -12,6 +12,7 @@
 #include "engine/output/IKeyboardDriverInterface.h"
 #include "ui/dialogs/VAppSelectDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
+#include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/MappingScreenPart.h"
 #include "ui/pages/VHotkeyPanel.h"
@@ -121,6 +122,8 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
         return dialog.exec();
     };
     UIConfigure::setApplyHandler([this] { applyConfigureFromPanel(); });
+    // Before the pages, which make their calibration dialog as they are built.
+    VScreenCalibrateDlg::setPenDataSource(&logic);
     VTipMsgboxDlg::createInstance();
     setUpLanguage();
     setUpWindowStyle();

@@ -17,11 +17,28 @@ BOOL CALLBACK collectDisplay(HMONITOR monitor, HDC, LPRECT, LPARAM data)
     return list->size() < std::size_t(IDDCInterface::kMaxDisplays);
 }
 
-HMONITOR displayAt(int index)
+std::vector<HMONITOR> listedDisplays()
 {
     std::vector<HMONITOR> displays;
     EnumDisplayMonitors(nullptr, nullptr, collectDisplay, reinterpret_cast<LPARAM>(&displays));
+    return displays;
+}
+
+HMONITOR displayAt(int index)
+{
+    const std::vector<HMONITOR> displays = listedDisplays();
     return index >= 0 && index < int(displays.size()) ? displays[std::size_t(index)] : nullptr;
+}
+
+std::string deviceNameOf(HMONITOR display)
+{
+    MONITORINFOEXW info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(display, &info))
+        return {};
+    char name[4 * CCHDEVICENAME] = {};
+    WideCharToMultiByte(CP_UTF8, 0, info.szDevice, -1, name, int(sizeof name), nullptr, nullptr);
+    return name;
 }
 
 } // namespace
@@ -46,6 +63,16 @@ bool DDCInterface_Win32::init(int monitorIndex)
         return true;
     releasePhysicalMonitors();
     return false;
+}
+
+int DDCInterface_Win32::displayIndexOf(const std::string &deviceName)
+{
+    const std::vector<HMONITOR> displays = listedDisplays();
+    for (std::size_t index = 0; index < displays.size(); ++index) {
+        if (!deviceName.empty() && deviceNameOf(displays[index]) == deviceName)
+            return int(index);
+    }
+    return -1;
 }
 
 bool DDCInterface_Win32::listPhysicalMonitors()

@@ -6,6 +6,7 @@
 
 #include <physicalmonitorenumerationapi.h>
 
+#include <string>
 #include <vector>
 
 // DDC/CI through the system's monitor configuration interface (dxva2), on the first physical
@@ -20,6 +21,10 @@ public:
     DDCInterface_Win32 &operator=(const DDCInterface_Win32 &) = delete;
 
     bool init(int monitorIndex) override;
+
+    // The index that `init` takes for the display of that device name (\\.\DISPLAY1 and the
+    // like, in UTF-8); -1 when no listed display has it.
+    static int displayIndexOf(const std::string &deviceName);
 
 private:
     bool listPhysicalMonitors();

@@ -17,6 +17,19 @@ struct GainWrite
     std::uint32_t value;
 };
 
+std::uint8_t gainCode(IDDCInterface::Gain gain)
+{
+    switch (gain) {
+    case IDDCInterface::Gain::Red:
+        return MccsCodes::kRedGain;
+    case IDDCInterface::Gain::Green:
+        return MccsCodes::kGreenGain;
+    case IDDCInterface::Gain::Blue:
+        break;
+    }
+    return MccsCodes::kBlueGain;
+}
+
 } // namespace
 
 DdcChannelInterface::DdcChannelInterface(Pause pause)
@@ -127,6 +140,11 @@ bool DdcChannelInterface::setGains(std::uint32_t red, std::uint32_t green, std::
     }
     pause(kSettleTime);
     return lastWritten;
+}
+
+bool DdcChannelInterface::setGain(Gain gain, std::uint32_t value)
+{
+    return channel && writeAndSettle(gainCode(gain), value);
 }
 
 bool DdcChannelInterface::restoreFactoryColor()

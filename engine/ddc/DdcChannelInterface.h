@@ -29,6 +29,7 @@ public:
     bool setContrast(std::uint32_t value) override;
     bool setColorPreset(int preset) override;
     bool setGains(std::uint32_t red, std::uint32_t green, std::uint32_t blue) override;
+    bool setGain(Gain gain, std::uint32_t value) override;
     bool restoreFactoryColor() override;
     bool saveSettings() override;
 

@@ -29,6 +29,8 @@ public:
         PresetUser = 240,
     };
 
+    enum class Gain { Red, Green, Blue };
+
     // Displays past the eighth are not listed, as in the display manager.
     static constexpr int kMaxDisplays = 8;
 
@@ -53,6 +55,8 @@ public:
     virtual bool setColorPreset(int preset) = 0;
     // Writes each gain that is not 0; true when the last write made succeeded.
     virtual bool setGains(std::uint32_t red, std::uint32_t green, std::uint32_t blue) = 0;
+    // Writes one gain, 0 included (setGains cannot lower a gain to 0).
+    virtual bool setGain(Gain gain, std::uint32_t value) = 0;
     virtual bool restoreFactoryColor() = 0;
     virtual bool saveSettings() = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -76,4 +77,18 @@ TEST(DDCInterface_Win32, TheDisplayManagerMakesSimulatedMonitorsOnRequest)
     EXPECT_TRUE(ddc->init(0));
     std::uint32_t minimum = 0, current = 0, maximum = 0;
     EXPECT_TRUE(ddc->brightness(minimum, current, maximum));
+}
+
+TEST(DDCInterface_Win32, FindsEachListedDisplayByItsDeviceName)
+{
+    const std::vector<MonitorInfo> monitors = DisplayManager_Win32::instance()->enumerateMonitors(false);
+    ASSERT_FALSE(monitors.empty());
+    std::vector<int> indexes;
+    for (const MonitorInfo &monitor : monitors)
+        indexes.push_back(DDCInterface_Win32::displayIndexOf(monitor.deviceName));
+    std::sort(indexes.begin(), indexes.end());
+    for (int position = 0; position < int(indexes.size()); ++position)
+        EXPECT_EQ(indexes[std::size_t(position)], position);
+    EXPECT_EQ(DDCInterface_Win32::displayIndexOf("\\\\.\\DISPLAY99"), -1);
+    EXPECT_EQ(DDCInterface_Win32::displayIndexOf(""), -1);
 }

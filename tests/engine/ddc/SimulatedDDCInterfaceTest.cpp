@@ -217,6 +217,33 @@ TEST_F(SimulatedDDCInterfaceTest, NoGainWritesNothingAndStillPauses)
     EXPECT_THAT(pauses, ElementsAre(kSettle));
 }
 
+TEST_F(SimulatedDDCInterfaceTest, OneGainIsWrittenAloneEvenAtZero)
+{
+    struct Row
+    {
+        IDDCInterface::Gain gain;
+        std::uint32_t value;
+        std::uint8_t code;
+    };
+    const Row rows[] = {
+        {IDDCInterface::Gain::Red, 0, MccsCodes::kRedGain},
+        {IDDCInterface::Gain::Green, 70, MccsCodes::kGreenGain},
+        {IDDCInterface::Gain::Blue, 100, MccsCodes::kBlueGain},
+    };
+    ASSERT_TRUE(ddc.init(0));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(int(row.code));
+        const std::size_t writesBefore = monitor->writes().size();
+        pauses.clear();
+        EXPECT_TRUE(ddc.setGain(row.gain, row.value));
+        EXPECT_EQ(monitor->writes().size(), writesBefore + 1);
+        EXPECT_EQ(monitor->writes().back().code, row.code);
+        EXPECT_EQ(monitor->value(row.code), row.value);
+        EXPECT_THAT(pauses, ElementsAre(kSettle));
+    }
+    EXPECT_EQ(monitor->value(MccsCodes::kRedGain), 0u);
+}
+
 TEST_F(SimulatedDDCInterfaceTest, GainsAnswerWithTheLastWriteMade)
 {
     ASSERT_TRUE(ddc.init(0));

@@ -24,6 +24,8 @@ inline void expectNothingAnswers(IDDCInterface &ddc)
     EXPECT_FALSE(ddc.setColorPreset(IDDCInterface::Preset6500K));
     EXPECT_FALSE(ddc.setGains(1, 2, 3));
     EXPECT_FALSE(ddc.setGains(0, 0, 0));
+    EXPECT_FALSE(ddc.setGain(IDDCInterface::Gain::Red, 0));
+    EXPECT_FALSE(ddc.setGain(IDDCInterface::Gain::Blue, 10));
     EXPECT_FALSE(ddc.restoreFactoryColor());
     EXPECT_FALSE(ddc.saveSettings());
 }
