@@ -10,6 +10,7 @@
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/output/DriverInterfaceSet.h"
 #include "engine/output/IKeyboardDriverInterface.h"
+#include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VHotkeyPanel.h"
@@ -124,6 +125,7 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
     mainWindow = this;
     UIConfigure::setApplyHandler([this] { applyConfigureFromPanel(); });
     VTipMsgboxDlg::createInstance();
+    VDiagnoseDlg::setEngine(&logic, displays);
     setUpLanguage();
     setUpWindowStyle();
     setUpPages();
@@ -144,6 +146,7 @@ MainWindow::~MainWindow()
     if (mainWindow == this) {
         mainWindow = nullptr;
         UIConfigure::setApplyHandler(nullptr);
+        VDiagnoseDlg::setEngine(nullptr, nullptr);
     }
     mainMenuPages.clear();
     settingsMenuPages.clear();

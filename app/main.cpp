@@ -14,6 +14,8 @@
 #include "config/PacketMetaTypes.h"
 #include "config/TabletLanguage.h"
 #include "engine/core/WindowsEnginePlatform_Win32.h"
+#include "ui/dialogs/SystemLibraryFolders_Win32.h"
+#include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/widgets/WindowHelpers.h"
 
 #include <QCommandLineOption>
@@ -126,6 +128,7 @@ int main(int argc, char *argv[])
             return 0;
     }
 
+    VDiagnoseDlg::setLibraryFolders(systemWintabLibraryFolders);
     const auto window = std::make_shared<MainWindow>(createWindowsEnginePlatform());
     QObject::connect(&application, &SingleApplication::receivedMessage, window.get(),
                      &MainWindow::slotReceivedMessage);
