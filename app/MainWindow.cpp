@@ -104,6 +104,13 @@ QString listedModelName(const QString &product)
     return product;
 }
 
+// The product name of the selected tablet, which names its configuration; empty without one.
+QString currentModel(const AppLogic &logic)
+{
+    const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice();
+    return device ? QString::fromUtf8(device->info().product.c_str()) : QString();
+}
+
 void showOnly(const std::vector<QWidget *> &pages, int row)
 {
     for (int i = 0; i < int(pages.size()); ++i)
@@ -197,6 +204,9 @@ void MainWindow::setUpPages()
         mappingPanel->setMonitorSource([screens] { return screens->enumerateMonitors(false); });
     settingsPanel = new VSettingsPanel(ui->framePanel);
     settingsPanel->setObjectName(QStringLiteral("settingsPanel"));
+    settingsPanel->setDeviceHooks({[this] { return currentModel(logic); },
+                                   [this] { return configureMonitors(displays); },
+                                   [this] { reopenDevices(); }});
     for (QWidget *page : std::initializer_list<QWidget *>{penPanel, hotkeyPanel, mappingPanel, settingsPanel}) {
         page->move(0, 0);
         page->setVisible(page == penPanel);
@@ -298,8 +308,7 @@ void MainWindow::on_comboDevices_currentIndexChanged(int index)
     if (index < 0)
         return;
     logic.selectDevice(index);
-    const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice();
-    const QString model = device ? QString::fromUtf8(device->info().product.c_str()) : QString();
+    const QString model = currentModel(logic);
 
     const ConfigureMonitorList monitors = configureMonitors(displays);
     TabletConfigurePtr configure = loadConfigure(model, false, monitors);
