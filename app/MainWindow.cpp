@@ -11,6 +11,7 @@
 #include "engine/output/DriverInterfaceSet.h"
 #include "engine/output/IKeyboardDriverInterface.h"
 #include "ui/dialogs/VAppSelectDlg.h"
+#include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
@@ -97,6 +98,13 @@ QString listedModelName(const QString &product)
     return product;
 }
 
+// The product name of the selected tablet, which names its configuration; empty without one.
+QString currentModel(const AppLogic &logic)
+{
+    const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice();
+    return device ? QString::fromUtf8(device->info().product.c_str()) : QString();
+}
+
 void showOnly(const std::vector<QWidget *> &pages, int row)
 {
     for (int i = 0; i < int(pages.size()); ++i)
@@ -125,6 +133,7 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
     // Before the pages, which make their calibration dialog as they are built.
     VScreenCalibrateDlg::setPenDataSource(&logic);
     VTipMsgboxDlg::createInstance();
+    VDiagnoseDlg::setEngine(&logic, displays);
     setUpLanguage();
     setUpWindowStyle();
     setUpPages();
@@ -145,6 +154,7 @@ MainWindow::~MainWindow()
     if (mainWindow == this) {
         mainWindow = nullptr;
         UIConfigure::setApplyHandler(nullptr);
+        VDiagnoseDlg::setEngine(nullptr, nullptr);
     }
     mainMenuPages.clear();
     settingsMenuPages.clear();
@@ -208,6 +218,9 @@ void MainWindow::setUpPages()
     mappingPanel->setEngine(&logic);
     settingsPanel = new VSettingsPanel(ui->framePanel);
     settingsPanel->setObjectName(QStringLiteral("settingsPanel"));
+    settingsPanel->setDeviceHooks({[this] { return currentModel(logic); },
+                                   [this] { return configureMonitors(displays); },
+                                   [this] { reopenDevices(); }});
     for (QWidget *page : std::initializer_list<QWidget *>{penPanel, hotkeyPanel, mappingPanel, settingsPanel}) {
         page->move(0, 0);
         page->setVisible(page == penPanel);
@@ -309,8 +322,7 @@ void MainWindow::on_comboDevices_currentIndexChanged(int index)
     if (index < 0)
         return;
     logic.selectDevice(index);
-    const std::shared_ptr<TabletDevice_Win32> device = logic.currentDevice();
-    const QString model = device ? QString::fromUtf8(device->info().product.c_str()) : QString();
+    const QString model = currentModel(logic);
 
     const ConfigureMonitorList monitors = configureMonitors(displays);
     TabletConfigurePtr configure = loadConfigure(model, false, monitors);

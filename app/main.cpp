@@ -16,6 +16,8 @@
 #include "engine/core/WindowsEnginePlatform_Win32.h"
 #include "ui/dialogs/SystemDdcMonitorAccess_Win32.h"
 #include "ui/dialogs/VDDCControlDlg.h"
+#include "ui/dialogs/SystemLibraryFolders_Win32.h"
+#include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/widgets/WindowHelpers.h"
 
 #include <QCommandLineOption>
@@ -129,6 +131,7 @@ int main(int argc, char *argv[])
     }
 
     VDDCControlDlg::setMonitorAccess(systemDdcMonitorAccess());
+    VDiagnoseDlg::setLibraryFolders(systemWintabLibraryFolders);
     const auto window = std::make_shared<MainWindow>(createWindowsEnginePlatform());
     QObject::connect(&application, &SingleApplication::receivedMessage, window.get(),
                      &MainWindow::slotReceivedMessage);

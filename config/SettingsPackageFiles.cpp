@@ -1,0 +1,131 @@
+#include "config/SettingsPackageFiles.h"
+
+#include "config/DataFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kXmlPattern = QStringLiteral("*.xml");
+// Far beyond any user's settings, and an amount that a 32-bit program can always read at once.
+constexpr qint64 kLargestPackage = 64 * 1024 * 1024;
+constexpr QFileDevice::Permissions kImportedPermissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+// The whole file, or nothing when it cannot be opened or read whole.
+bool readWhole(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError && bytes.size() == file.size();
+}
+
+void appendEntry(SettingsPackageEntries &entries, std::uint32_t kind, const QFileInfo &file)
+{
+    const QString name = file.fileName();
+    if (!SettingsPackage::fitsNameField(name) || !SettingsPackage::isNameForKind(kind, name))
+        return;
+    QByteArray data;
+    if (!readWhole(file.filePath(), data) || data.isEmpty())
+        return;
+    entries.push_back({kind, name, data});
+}
+
+void appendFolder(SettingsPackageEntries &entries, std::uint32_t kind, const QString &folder)
+{
+    const QFileInfoList files =
+            QDir(folder).entryInfoList({kXmlPattern}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo &file : files)
+        appendEntry(entries, kind, file);
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool readPackage(const QString &path, QByteArray &package, bool &tooLarge)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    tooLarge = file.size() > kLargestPackage;
+    if (tooLarge)
+        return true;
+    package = file.readAll();
+    return file.error() == QFileDevice::NoError && package.size() == file.size();
+}
+
+} // namespace
+
+SettingsFolders SettingsFolders::user()
+{
+    return {userConfigDir(), appProfileDir(), configDir()};
+}
+
+QString SettingsFolders::folderOf(std::uint32_t kind) const
+{
+    switch (kind) {
+    case SettingsPackage::UserConfigure:
+        return userConfig;
+    case SettingsPackage::AppProfileFile:
+        return appProfile;
+    case SettingsPackage::CommonSettings:
+        return config;
+    default:
+        return QString();
+    }
+}
+
+SettingsPackageEntries SettingsPackageFiles::collect(const SettingsFolders &folders)
+{
+    SettingsPackageEntries entries;
+    appendFolder(entries, SettingsPackage::UserConfigure, folders.userConfig);
+    appendFolder(entries, SettingsPackage::AppProfileFile, folders.appProfile);
+    const QFileInfo common(QDir(folders.config).filePath(QLatin1String(SettingsPackage::kCommonSettingsName)));
+    if (common.isFile())
+        appendEntry(entries, SettingsPackage::CommonSettings, common);
+    return entries;
+}
+
+SettingsPackageFiles::ExportResult SettingsPackageFiles::exportTo(const QString &path,
+                                                                  const SettingsFolders &folders)
+{
+    const SettingsPackageEntries entries = collect(folders);
+    if (entries.empty())
+        return ExportResult::NothingToExport;
+    return writeWhole(path, SettingsPackage::encode(entries)) ? ExportResult::Completed
+                                                              : ExportResult::Failed;
+}
+
+SettingsPackageFiles::ImportResult SettingsPackageFiles::importFrom(const QString &path,
+                                                                    const SettingsFolders &folders)
+{
+    QByteArray package;
+    bool tooLarge = false;
+    if (!readPackage(path, package, tooLarge))
+        return ImportResult::NotRead;
+    SettingsPackageEntries entries;
+    if (tooLarge || SettingsPackage::decode(package, entries) != SettingsPackage::Refusal::None)
+        return ImportResult::Refused;
+
+    bool allWritten = true;
+    for (const SettingsPackageEntry &entry : entries) {
+        const QString target = QDir(folders.folderOf(entry.kind)).filePath(entry.name);
+        allWritten = writeWhole(target, entry.data)
+                && QFile::setPermissions(target, kImportedPermissions) && allWritten;
+    }
+    return allWritten ? ImportResult::Completed : ImportResult::WriteFailed;
+}
