@@ -217,13 +217,16 @@ TEST_F(VPenPanelTest, RestoreDefaultResetsThePenAndOnlyTheProfileInUse)
         EXPECT_EQ(configure->pen.step, defaults->pen.step);
         EXPECT_EQ(configure->pen.curveEnabled, defaults->pen.curveEnabled);
         EXPECT_EQ(boundTo(configure->pen.buttons, VPenPanel::kLowerButton)->displayText(), "Right Click");
-        const TabletActionPtr kritaNow = boundTo(appProfilesSnapshot()->at(0).buttons, VPenPanel::kUpperButton);
+        const TabletActionPtr kritaNow = boundTo(appProfiles().at(0).buttons, VPenPanel::kUpperButton);
+        const TabletActionPtr kritaRun = boundTo(appProfilesSnapshot()->at(0).buttons, VPenPanel::kUpperButton);
         if (followApplications) {
             EXPECT_EQ(kritaNow->displayText(), "Pen/Eraser");
+            EXPECT_EQ(kritaRun->displayText(), "Pen/Eraser");
             EXPECT_NE(kritaNow, boundTo(configure->pen.buttons, VPenPanel::kUpperButton))
                     << "the profile shares no action with the configuration";
         } else {
             EXPECT_EQ(kritaNow, kritaUpper) << "a profile the pen does not use stays as it was";
+            EXPECT_EQ(kritaRun->displayText(), "Middle Click");
         }
         EXPECT_GE(applied, 1);
     }
