@@ -21,18 +21,7 @@ VMappingOptionDlg::VMappingOptionDlg(const MappingOptions &options, QWidget *par
     addRows();
 }
 
-// Numbers still showing finish their time and then go with their windows.
-VMappingOptionDlg::~VMappingOptionDlg()
-{
-    for (const QPointer<QWidget> &window : screenNumbers) {
-        if (!window)
-            continue;
-        if (window->isVisible())
-            window->setAttribute(Qt::WA_DeleteOnClose);
-        else
-            delete window.data();
-    }
-}
+VMappingOptionDlg::~VMappingOptionDlg() = default;
 
 void VMappingOptionDlg::setServices(Services given)
 {
@@ -66,28 +55,7 @@ std::vector<MonitorInfo> VMappingOptionDlg::monitors() const
 
 void VMappingOptionDlg::identifyScreens()
 {
-    if (!screenNumbers.empty()) {
-        const QWidget *first = screenNumbers.front();
-        if (first && first->isVisible())
-            return;
-        closeScreenNumbers();
-    }
-    if (!services.showScreenNumber)
-        return;
-    int number = 1;
-    for (const MonitorInfo &monitor : monitors())
-        screenNumbers.emplace_back(services.showScreenNumber(number++, monitor));
-}
-
-void VMappingOptionDlg::closeScreenNumbers()
-{
-    for (const QPointer<QWidget> &window : screenNumbers) {
-        if (window) {
-            window->close();
-            delete window.data();
-        }
-    }
-    screenNumbers.clear();
+    identification.identify(monitors());
 }
 
 void VMappingOptionDlg::openColorControl()

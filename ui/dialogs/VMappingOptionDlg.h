@@ -2,9 +2,9 @@
 
 #include "engine/display/MonitorInfo.h"
 #include "ui/dialogs/MappingOptions.h"
+#include "ui/dialogs/ScreenIdentification.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -26,9 +26,6 @@ public:
     {
         // The monitors in the display manager's order.
         std::function<std::vector<MonitorInfo>()> monitors;
-        // Shows `number` on `monitor` in a window of its own that hides itself after a while;
-        // the dialog deletes it.
-        std::function<QWidget *(int number, const MonitorInfo &monitor)> showScreenNumber;
         // Runs the picture control dialog of `monitor` over `parent`.
         std::function<void(QWidget *parent, const MonitorInfo &monitor)> openColorControl;
     };
@@ -39,9 +36,11 @@ public:
     void setServices(Services services);
     MappingOptions options() const { return record; }
 
-    // Shows every monitor's number, unless the numbers are still showing.
+    // Shows every monitor's number, unless the numbers are still showing. The number windows go
+    // with the dialog.
     void identifyScreens();
     void openColorControl();
+    std::vector<VScreenDetectDlg *> screenNumbers() const { return identification.windows(); }
 
 private slots:
     void on_btnOK_clicked();
@@ -50,11 +49,10 @@ private slots:
 
 private:
     void addRows();
-    void closeScreenNumbers();
     std::vector<MonitorInfo> monitors() const;
 
     std::unique_ptr<Ui::VMappingOptionDlg> ui;
     MappingOptions record;
     Services services;
-    std::vector<QPointer<QWidget>> screenNumbers;
+    ScreenIdentification identification;
 };

@@ -1,6 +1,7 @@
 #include "ui/dialogs/VMappingOptionDlg.h"
 
 #include "OptionDialogRows.h"
+#include "ui/dialogs/VScreenDetectDlg.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -15,8 +16,10 @@ std::vector<MonitorInfo> twoMonitors()
 {
     std::vector<MonitorInfo> monitors(2);
     monitors[0].deviceName = "\\\\.\\DISPLAY1";
+    monitors[0].systemMonitorRect = QRect(0, 0, 1920, 1080);
     monitors[1].index = 1;
     monitors[1].deviceName = "\\\\.\\DISPLAY2";
+    monitors[1].systemMonitorRect = QRect(1920, 0, 1280, 1024);
     return monitors;
 }
 
@@ -27,21 +30,12 @@ struct DisplaySide
     {
         VMappingOptionDlg::Services given;
         given.monitors = twoMonitors;
-        given.showScreenNumber = [this](int number, const MonitorInfo &monitor) {
-            auto *window = new QWidget;
-            window->show();
-            windows.emplace_back(window);
-            numbers << QStringLiteral("%1:%2").arg(number).arg(QString::fromStdString(monitor.deviceName));
-            return window;
-        };
         given.openColorControl = [this](QWidget *, const MonitorInfo &monitor) {
             colorControls << QString::fromStdString(monitor.deviceName);
         };
         return given;
     }
 
-    std::vector<QPointer<QWidget>> windows;
-    QStringList numbers;
     QStringList colorControls;
 };
 
@@ -86,6 +80,22 @@ TEST(VMappingOptionDlg, TheColourRowIsShownForPenDisplaysAndOpensOnlyASupportedM
     }
 }
 
+// Each number where the monitor shows it: its text and the window's place on the desktop.
+QStringList shownNumbers(const VMappingOptionDlg &dialog)
+{
+    QStringList shown;
+    for (VScreenDetectDlg *window : dialog.screenNumbers()) {
+        if (window->isVisible())
+            shown << QStringLiteral("%1@%2,%3").arg(window->numberText()).arg(window->x()).arg(window->y());
+    }
+    return shown;
+}
+
+std::vector<QPointer<VScreenDetectDlg>> guarded(const std::vector<VScreenDetectDlg *> &windows)
+{
+    return std::vector<QPointer<VScreenDetectDlg>>(windows.begin(), windows.end());
+}
+
 TEST(VMappingOptionDlg, IdentifyingWhileTheNumbersShowMakesNoSecondSetAndLaterReplacesThem)
 {
     VMappingOptionDlg dialog(MappingOptions{});
@@ -93,19 +103,20 @@ TEST(VMappingOptionDlg, IdentifyingWhileTheNumbersShowMakesNoSecondSetAndLaterRe
     dialog.setServices(side.services());
     VRichItem *identify = row(dialog, QStringLiteral("Screen Identify"));
     activate(identify);
+    const std::vector<QPointer<VScreenDetectDlg>> first = guarded(dialog.screenNumbers());
     activate(identify);
-    EXPECT_EQ(side.numbers, (QStringList{"1:\\\\.\\DISPLAY1", "2:\\\\.\\DISPLAY2"}));
+    EXPECT_EQ(shownNumbers(dialog), (QStringList{"1@800,712", "2@2400,656"}));
+    EXPECT_EQ(guarded(dialog.screenNumbers()), first);
 
-    for (const QPointer<QWidget> &window : side.windows)
+    for (VScreenDetectDlg *window : dialog.screenNumbers())
         window->hide();
     activate(identify);
-    EXPECT_EQ(side.numbers.size(), 4);
-    EXPECT_FALSE(side.windows[0]) << "the hidden set is deleted";
-    EXPECT_FALSE(side.windows[1]);
-    EXPECT_TRUE(side.windows[2]);
+    EXPECT_EQ(shownNumbers(dialog).size(), 2);
+    EXPECT_FALSE(first[0]) << "the hidden set is deleted";
+    EXPECT_FALSE(first[1]);
 }
 
-TEST(VMappingOptionDlg, TheRecordComesBackWholeAndNumbersStillShowingOutliveTheDialog)
+TEST(VMappingOptionDlg, TheRecordComesBackWholeAndTheNumbersGoWithTheDialog)
 {
     MappingOptions options;
     options.rotation = 3;
@@ -114,10 +125,12 @@ TEST(VMappingOptionDlg, TheRecordComesBackWholeAndNumbersStillShowingOutliveTheD
     options.monitorRect = QRect(0, 0, 1920, 1080);
     options.deviceMaximumX = 32767;
     DisplaySide side;
+    std::vector<QPointer<VScreenDetectDlg>> numbers;
     {
         VMappingOptionDlg dialog(options);
         dialog.setServices(side.services());
         activate(row(dialog, QStringLiteral("Screen Identify")));
+        numbers = guarded(dialog.screenNumbers());
         const MappingOptions back = dialog.options();
         EXPECT_EQ(back.rotation, 3);
         EXPECT_EQ(back.monitorIndex, 1u);
@@ -125,10 +138,7 @@ TEST(VMappingOptionDlg, TheRecordComesBackWholeAndNumbersStillShowingOutliveTheD
         EXPECT_EQ(back.monitorRect, QRect(0, 0, 1920, 1080));
         EXPECT_EQ(back.deviceMaximumX, 32767);
     }
-    ASSERT_TRUE(side.windows[0]);
-    side.windows[0]->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(side.windows[0]) << "a number that hides after its dialog went is deleted then";
-    EXPECT_TRUE(side.windows[1]);
-    delete side.windows[1].data();
+    ASSERT_EQ(numbers.size(), 2u);
+    for (const QPointer<VScreenDetectDlg> &number : numbers)
+        EXPECT_FALSE(number) << "a number still showing goes with its dialog";
 }
