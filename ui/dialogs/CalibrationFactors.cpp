@@ -66,3 +66,13 @@ bool CalibrationFactors::usable(double kx, double ky, double kcx, double kcy)
     }
     return true;
 }
+
+bool CalibrationFactors::storeInto(MappingConfigure &mapping) const
+{
+    const bool stored = usable();
+    mapping.kx = stored ? MappingConfigure::clampScale(kx) : MappingConfigure::kDefaultScale;
+    mapping.ky = stored ? MappingConfigure::clampScale(ky) : MappingConfigure::kDefaultScale;
+    mapping.kcx = stored ? MappingConfigure::clampScale(kcx) : MappingConfigure::kDefaultScale;
+    mapping.kcy = stored ? MappingConfigure::clampScale(kcy) : MappingConfigure::kDefaultScale;
+    return stored;
+}

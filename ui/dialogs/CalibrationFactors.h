@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/TabletConfigure.h"
+
 #include <QPoint>
 #include <QSize>
 
@@ -25,6 +27,12 @@ public:
     // the wrong order or on the overlay's edge give factors that are not.
     static bool usable(double kx, double ky, double kcx, double kcy);
     bool usable() const { return usable(kx, ky, kcx, kcy); }
+
+    // Stores the factors as the mapping's kx, ky, kcx and kcy, each kept inside the range that the
+    // configuration file's reader accepts, so that the running engine and a reloaded file agree.
+    // Factors that are not usable are refused: the mapping gets the neutral 1.0 and false comes
+    // back.
+    bool storeInto(MappingConfigure &mapping) const;
 
     double kx = 1.0;
     double ky = 1.0;

@@ -79,3 +79,31 @@ TEST(CalibrationFactors, FactorsThatCannotBeStoredAreNotUsable)
                 << row.what;
     }
 }
+
+TEST(CalibrationFactors, StoredFactorsStayInsideTheFilesRangeAndRefusedOnesAreNeutral)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        const char *what;
+        CalibrationFactors factors;
+        bool stored;
+        double kx, ky, kcx, kcy;
+    } rows[] = {
+        {"inside the range", {1.05, 0.95, 1.0, 0.9}, true, 1.05, 0.95, 1.0, 0.9},
+        {"above the range", {1.5, 0.95, 2.0, 1.0}, true, MappingConfigure::kMaxScale, 0.95, MappingConfigure::kMaxScale, 1.0},
+        {"not a number", {1.1, nan, 1.0, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
+        {"infinite", {1.1, 1.0, infinity, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
+        {"zero", {1.1, 1.0, 1.0, 0.0}, false, 1.0, 1.0, 1.0, 1.0},
+        {"negative", {-0.2, 1.0, 1.0, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingConfigure mapping;
+        mapping.kx = mapping.ky = mapping.kcx = mapping.kcy = 0.5;
+        EXPECT_EQ(row.factors.storeInto(mapping), row.stored);
+        expectFactors({mapping.kx, mapping.ky, mapping.kcx, mapping.kcy}, row.kx, row.ky, row.kcx, row.kcy);
+        for (const double factor : {mapping.kx, mapping.ky, mapping.kcx, mapping.kcy})
+            EXPECT_EQ(factor, MappingConfigure::clampScale(factor)) << "what a reloaded file keeps";
+    }
+}
