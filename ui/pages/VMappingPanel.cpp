@@ -8,6 +8,10 @@
 #include "engine/core/AppLogic.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/display/ScreenStatusListen.h"
+#include "ui/dialogs/CalibrationFactors.h"
+#include "ui/dialogs/VDDCControlDlg.h"
+#include "ui/dialogs/VMappingOptionDlg.h"
+#include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/MappingAreaRules.h"
 #include "ui/pages/MappingScreenPart.h"
@@ -59,6 +63,9 @@ VMappingPanel::VMappingPanel(QWidget *parent) : QWidget(parent), ui(new Ui::VMap
             [this](const QRect &area) { setTabletFields(area); });
     connect(ui->mappingPanel->displayPanel(), &VDisplayPanel::displayChanged, this,
             &VMappingPanel::onDisplayChanged);
+    calibrateDialog = std::make_unique<VScreenCalibrateDlg>();
+    connect(calibrateDialog.get(), &VScreenCalibrateDlg::calibrateFinish, this, &VMappingPanel::storeCalibration,
+            Qt::QueuedConnection);
     fillScreenList();
     updating = false;
 }
@@ -412,8 +419,77 @@ void VMappingPanel::on_comboRotation_activated(int index)
 void VMappingPanel::turnDisplay(int quarterTurns)
 {
     DisplayMappingInfo record;
-    if (displays && connector()->displayInfo(connector()->screenIndex(), record) && record.monitor.penDisplay)
+    if (displays && mappedDisplay(record) && record.monitor.penDisplay)
         displays->setDisplayOrientation(record.monitor, quarterTurns);
+}
+
+// The record of the one display the tablet drives; false for all screens.
+bool VMappingPanel::mappedDisplay(DisplayMappingInfo &record) const
+{
+    return connector()->displayInfo(connector()->screenIndex(), record);
+}
+
+// The engine maps with neutral factors while the pen touches the marks, so that the touches
+// measure the display itself.
+void VMappingPanel::on_btnCalibrate_clicked()
+{
+    const std::optional<TabletDeviceInfo> device = connectedDevice();
+    const TabletConfigurePtr configure = currentConfigure();
+    DisplayMappingInfo record;
+    if (!device || !configure || !mappedDisplay(record))
+        return;
+    CalibrationFactors().storeInto(configure->mapping);
+    applyConfigureFromPanel();
+    CalibrationScreen screen;
+    screen.monitorRect = record.monitor.systemMonitorRect;
+    screen.maxX = int(device->maximumX);
+    screen.maxY = int(device->maximumY);
+    screen.rotation = ui->comboRotation->currentIndex();
+    calibrateDialog->showOnScreen(screen);
+}
+
+void VMappingPanel::storeCalibration(double kx, double ky, double kcx, double kcy)
+{
+    const TabletConfigurePtr configure = currentConfigure();
+    if (!configure)
+        return;
+    const CalibrationFactors factors{kx, ky, kcx, kcy};
+    if (!factors.storeInto(configure->mapping))
+        VTipMsgboxDlg::showTipMessage(tr("The calibration failed; touch each mark with the pen tip and try again"));
+    applyConfigureFromPanel();
+}
+
+void VMappingPanel::on_btnMoreOptions_clicked()
+{
+    const TabletConfigurePtr configure = currentConfigure();
+    if (!configure)
+        return;
+    MappingOptions options;
+    options.rotation = configure->mapping.rotation;
+    const std::optional<TabletDeviceInfo> device = connectedDevice();
+    DisplayMappingInfo record;
+    if (device && device->penDisplay && mappedDisplay(record)) {
+        options.monitorIndex = std::uint32_t(connector()->screenIndex());
+        options.penDisplay = true;
+        options.colorSupported = record.monitor.penDisplay;
+        options.monitorRect = record.monitor.systemMonitorRect;
+        options.deviceMaximumX = std::int32_t(device->maximumX);
+        options.deviceMaximumY = std::int32_t(device->maximumY);
+        options.calibrationDialog = calibrateDialog.get();
+    }
+    VMappingOptionDlg dialog(options, this);
+    VMappingOptionDlg::Services services;
+    services.monitors = [this] { return displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>(); };
+    services.openColorControl = [](QWidget *parent, const MonitorInfo &monitor) {
+        VDDCControlDlg pictureControl(parent);
+        pictureControl.openMonitor(monitor);
+    };
+    dialog.setServices(std::move(services));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    configure->mapping.rotation = dialog.options().rotation;
+    updateFromConfigure();
+    applyConfigure();
 }
 
 void VMappingPanel::on_btnRestoreDefault_clicked()
@@ -475,6 +551,7 @@ void VMappingPanel::retranslate()
                                                     ? MappingScreenPart::retranslatedScreenItem(text, tr("Screen"))
                                                     : MappingScreenPart::retranslatedAllScreensItem(text, tr("All")));
     }
+    calibrateDialog->retranslate();
 }
 
 bool VMappingPanel::eventFilter(QObject *watched, QEvent *event)

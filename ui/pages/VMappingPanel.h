@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace Ui {
@@ -16,7 +17,9 @@ class VMappingPanel;
 
 class AppLogic;
 class ScreenStatusListen;
+struct DisplayMappingInfo;
 class VMappingConnector;
+class VScreenCalibrateDlg;
 class VUnitEdit;
 
 // The mapping page: which screen the tablet drives (one display or all of them), the screen area
@@ -44,7 +47,11 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // The overlay that calibrates a pen display; made with the page, without a parent.
+    VScreenCalibrateDlg *calibrationDialog() const { return calibrateDialog.get(); }
+
 public slots:
+    void on_btnMoreOptions_clicked();
     void on_btnRestoreDefault_clicked();
     void on_btnAspectRatio_clicked();
     void on_comboScreens_currentIndexChanged(int index);
@@ -52,6 +59,7 @@ public slots:
     void on_btnFullTablet_clicked();
     void on_btnOK_clicked();
     void on_comboRotation_currentIndexChanged(int index);
+    void on_btnCalibrate_clicked();
     void on_comboRotation_activated(int index);
     // The engine's screen switch: the next single display.
     void slotSwitchScreen();
@@ -75,6 +83,8 @@ private:
     void setScreenFields(const QRect &area);
     void setTabletFields(const QRect &area);
     void turnDisplay(int quarterTurns);
+    void storeCalibration(double kx, double ky, double kcx, double kcy);
+    bool mappedDisplay(DisplayMappingInfo &record) const;
     QRect screenFields() const;
     QRect tabletFields() const;
     VMappingConnector *connector() const;
@@ -87,4 +97,5 @@ private:
     int tabletHeight = 100;
     QPointer<ScreenStatusListen> displays;
     QPointer<AppLogic> engine;
+    std::unique_ptr<VScreenCalibrateDlg> calibrateDialog;
 };

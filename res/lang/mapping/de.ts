@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Konfiguration gespeichert</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>Die Kalibrierung ist fehlgeschlagen; berühren Sie jede Markierung mit der Stiftspitze und versuchen Sie es erneut</translation>
+    </message>
 </context>
 </TS>

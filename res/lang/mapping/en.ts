@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Configuration saved</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>The calibration failed; touch each mark with the pen tip and try again</translation>
+    </message>
 </context>
 </TS>

@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Configuración guardada</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>La calibración ha fallado; toque cada marca con la punta del lápiz e inténtelo de nuevo</translation>
+    </message>
 </context>
 </TS>

@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Configuration enregistrée</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>L'étalonnage a échoué ; touchez chaque repère avec la pointe du stylet et réessayez</translation>
+    </message>
 </context>
 </TS>

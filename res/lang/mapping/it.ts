@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Configurazione salvata</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>La calibrazione non è riuscita; tocca ogni segno con la punta della penna e riprova</translation>
+    </message>
 </context>
 </TS>

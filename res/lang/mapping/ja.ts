@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>設定を保存しました</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>キャリブレーションに失敗しました。ペン先で各マークをタッチして、もう一度お試しください</translation>
+    </message>
 </context>
 </TS>

@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Configuração salva</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>A calibração falhou; toque em cada marca com a ponta da caneta e tente novamente</translation>
+    </message>
 </context>
 </TS>

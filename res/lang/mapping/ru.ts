@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>Конфигурация сохранена</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>Калибровка не удалась; коснитесь каждой метки кончиком пера и повторите попытку</translation>
+    </message>
 </context>
 </TS>

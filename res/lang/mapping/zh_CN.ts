@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>配置已保存</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>校准失败；请用笔尖点击每个标记点后重试</translation>
+    </message>
 </context>
 </TS>

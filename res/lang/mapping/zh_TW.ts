@@ -55,5 +55,9 @@
         <source>Configuration saved</source>
         <translation>設定已儲存</translation>
     </message>
+    <message>
+        <source>The calibration failed; touch each mark with the pen tip and try again</source>
+        <translation>校正失敗；請用筆尖點擊每個標記點後重試</translation>
+    </message>
 </context>
 </TS>

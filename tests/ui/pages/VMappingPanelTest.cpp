@@ -6,6 +6,7 @@
 #include "config/DataFolders.h"
 #include "config/IsolatedDataLocation.h"
 #include "config/TabletLanguage.h"
+#include "engine/device/TabletDevice_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/output/PointerDriver.h"
 #include "engine/output/VirtualHidReportSink.h"
@@ -14,15 +15,24 @@
 #include "support/QtPrinters.h"
 #include "ui/GeometryPrinters.h"
 #include "ui/ScriptedDisplays.h"
+#include "ui/dialogs/VMappingOptionDlg.h"
+#include "ui/dialogs/VScreenCalibrateDlg.h"
+#include "ui/dialogs/VScreenDetectDlg.h"
+#include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VUnitEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <thread>
 
@@ -37,6 +47,8 @@ constexpr int kGerman = 4;
 const std::vector<ScriptedMonitor> kOneScreen = {{QRect(0, 0, 1920, 1080), "GSM5B7F"}};
 const std::vector<ScriptedMonitor> kTwoScreens = {{QRect(0, 0, 1920, 1080), "GSM5B7F"},
                                                   {QRect(1920, 0, 1920, 1080), "ZLV1601X"}};
+const std::vector<ScriptedMonitor> kScreenAndPenDisplay = {{QRect(0, 0, 1920, 1080), "GSM5B7F"},
+                                                          {QRect(1920, 0, 1920, 1080), "ZLV1601X", true}};
 const std::vector<ScriptedMonitor> kThreeScreens = {{QRect(0, 0, 1920, 1080), "GSM5B7F"},
                                                     {QRect(1920, 0, 1920, 1080), "ZLV1601X"},
                                                     {QRect(3840, 0, 1280, 1024), "DEL4071"}};
@@ -133,6 +145,22 @@ QStringList itemTexts(const QComboBox *combo)
     for (int item = 0; item < combo->count(); ++item)
         texts << combo->itemText(item);
     return texts;
+}
+
+// Runs `act` on the next modal dialog of type Dialog once it is up.
+template <typename Dialog>
+void onNextDialog(std::function<void(Dialog &)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        act(*dialog);
+    });
+}
+
+QRectF factorsOf(const MappingConfigure &mapping)
+{
+    return QRectF(mapping.kx, mapping.ky, mapping.kcx, mapping.kcy);
 }
 
 std::string codeText(const MappingConfigure &mapping)
@@ -377,4 +405,96 @@ TEST_F(MappingPage, AFollowedDisplayRotationIsTheOnlyChangeWrittenToTheFile)
     QApplication::processEvents();
     EXPECT_EQ(currentConfigure()->mapping.rotation, 3) << "with the setting off the mapping stays";
     currentConfigure()->common = common;
+}
+
+TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
+{
+    MappingWindow window(kScreenAndPenDisplay, true);
+    window.screens()->setCurrentIndex(1);
+    MappingConfigure &mapping = currentConfigure()->mapping;
+    mapping.kx = mapping.ky = mapping.kcx = mapping.kcy = 0.8;
+    int applied = 0;
+    UIConfigure::setApplyHandler([&] {
+        ++applied;
+        window.window->applyConfigureFromPanel();
+    });
+    ASSERT_TRUE(window.child<QPushButton>("btnCalibrate")->isEnabled());
+    window.child<QPushButton>("btnCalibrate")->click();
+
+    VScreenCalibrateDlg *overlay = window.page->calibrationDialog();
+    ASSERT_TRUE(overlay);
+    EXPECT_TRUE(overlay->isVisible());
+    EXPECT_EQ(overlay->geometry(), logicalRect(QRect(1920, 0, 1920, 1080)));
+    const TabletDeviceInfo device = window.window->appLogic().currentDevice()->info();
+    EXPECT_EQ(overlay->screen().maxX, int(device.maximumX));
+    EXPECT_EQ(overlay->screen().rotation, 0);
+    EXPECT_EQ(applied, 1) << "the touches are measured with neutral factors";
+    EXPECT_EQ(factorsOf(mapping), QRectF(1.0, 1.0, 1.0, 1.0));
+    overlay->hide();
+
+    QSignalSpy tips(VTipMsgboxDlg::instance(), &VTipMsgboxDlg::showMessage);
+    const struct
+    {
+        double kx, ky, kcx, kcy;
+        QRectF stored;
+        int tips;
+    } rows[] = {
+        {1.05, 0.95, 1.0, 0.9, QRectF(1.05, 0.95, 1.0, 0.9), 0},
+        {1.5, 0.95, 1.0, 0.9, QRectF(MappingConfigure::kMaxScale, 0.95, 1.0, 0.9), 0},
+        {1.05, std::nan(""), 1.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
+        {1.05, 0.95, 0.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
+    };
+    for (const auto &row : rows) {
+        tips.clear();
+        applied = 0;
+        emit overlay->calibrateFinish(row.kx, row.ky, row.kcx, row.kcy);
+        QApplication::processEvents();
+        EXPECT_EQ(factorsOf(mapping), row.stored) << row.kx << " " << row.ky << " " << row.kcx;
+        EXPECT_EQ(tips.size(), row.tips);
+        EXPECT_EQ(applied, 1);
+    }
+    UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
+}
+
+TEST_F(MappingPage, MoreOptionsIdentifiesTheScreensAndOffersThePenDisplaysPicture)
+{
+    const struct
+    {
+        const char *what;
+        bool penDisplay;
+        std::uint32_t monitorIndex;
+        bool colorSupported;
+        QRect monitorRect;
+    } rows[] = {
+        {"tablet", false, 0, false, QRect()},
+        {"pen display", true, 1, true, logicalRect(QRect(1920, 0, 1920, 1080))},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow window(kScreenAndPenDisplay, row.penDisplay);
+        window.screens()->setCurrentIndex(1);
+        currentConfigure()->mapping.rotation = 2;
+        MappingOptions shown;
+        QStringList numbers;
+        onNextDialog<VMappingOptionDlg>([&](VMappingOptionDlg &dialog) {
+            shown = dialog.options();
+            for (VRichItem *item : dialog.findChildren<VRichItem *>()) {
+                if (item->findChild<QLabel *>(QStringLiteral("riLabelTitle"))->text() == QLatin1String("Screen Identify"))
+                    emit item->activated(0);
+            }
+            for (VScreenDetectDlg *number : dialog.screenNumbers())
+                numbers << number->numberText();
+            dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+        });
+        window.child<QPushButton>("btnMoreOptions")->click();
+        EXPECT_EQ(shown.rotation, 2);
+        EXPECT_EQ(shown.penDisplay, row.penDisplay);
+        EXPECT_EQ(shown.monitorIndex, row.monitorIndex);
+        EXPECT_EQ(shown.colorSupported, row.colorSupported);
+        EXPECT_EQ(shown.monitorRect, row.monitorRect);
+        EXPECT_EQ(shown.calibrationDialog, row.penDisplay ? window.page->calibrationDialog() : nullptr);
+        EXPECT_EQ(numbers, (QStringList{"1", "2"}));
+        EXPECT_EQ(currentConfigure()->mapping.rotation, 2);
+        EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 2);
+    }
 }
