@@ -107,8 +107,10 @@ std::vector<MonitorInfo> DisplayManager_Win32::enumerateMonitors(bool withScreen
         monitor.index = int(monitors.size());
         monitor.deviceName = narrow(adapter.DeviceName);
         monitor.identifier = monitorIdentifier(adapter.DeviceName);
-        monitor.monitorRect = QRect(mode.dmPosition.x, mode.dmPosition.y, int(mode.dmPelsWidth), int(mode.dmPelsHeight));
         monitor.systemMonitorRect = fromWindowsRect(info.rcMonitor);
+        monitor.monitorRect = MonitorArrangement::monitorRect(
+                QRect(mode.dmPosition.x, mode.dmPosition.y, int(mode.dmPelsWidth), int(mode.dmPelsHeight)),
+                monitor.systemMonitorRect);
         monitor.virtualScreenRect = virtualScreen();
         monitor.primary = info.dwFlags & MONITORINFOF_PRIMARY;
         if (monitor.systemMonitorRect.width() > 0)

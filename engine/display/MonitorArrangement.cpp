@@ -15,6 +15,11 @@ std::string identifierFromDeviceId(const std::string &deviceId)
     return deviceId.substr(kPrefixLength, end == std::string::npos ? std::string::npos : end - kPrefixLength);
 }
 
+QRect monitorRect(const QRect &mode, const QRect &system)
+{
+    return mode.width() > 0 && mode.height() > 0 ? mode : system;
+}
+
 QRect desktopBounds(const std::vector<MonitorInfo> &monitors)
 {
     int left = 0, top = 0, right = 0, bottom = 0; // right and bottom exclusive here

@@ -14,6 +14,11 @@ namespace MonitorArrangement {
 // The EDID code of a monitor from its device id "MONITOR\<code>\...".
 std::string identifierFromDeviceId(const std::string &deviceId);
 
+// A monitor's rectangle in physical pixels: its display mode's position and size, or, when the
+// mode has no size (Wine reports none for every display but the first when it takes its
+// monitors from Xinerama), the rectangle the system gives the monitor.
+QRect monitorRect(const QRect &mode, const QRect &system);
+
 // The bounding box of (0, 0) and every monitor rectangle, before any move.
 QRect desktopBounds(const std::vector<MonitorInfo> &monitors);
 

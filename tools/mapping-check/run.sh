@@ -4,7 +4,7 @@
 # controls and prints where pen reports land on the virtual HID device.
 #
 # Usage: tools/mapping-check/run.sh [--screens N] [--model NAME] SCENARIO [MONITOR]
-#   --screens N   the desktop: 1 screen of 1920 x 1080, or 2 side by side (Xvfb with Xinerama)
+#   --screens N   the desktop: 1 screen of 1920 x 1080, or 2 side by side
 #   --model NAME  a model of tools/simulated-hid/models (default "QZ-Pen 6")
 #   SCENARIO      tablet, all, saved or pendisplay (see tools/mapping-check/MappingCheck.cpp)
 # The Wine prefix is the tools' own (build/wine-tools), so QZTablet started by
@@ -44,15 +44,29 @@ json.loads(text)
 open(path, 'w').write(text)
 PY
 
+# Two screens: one Xvfb screen of 3840 x 1080 that Wine sees as two monitors side by side,
+# through a libXinerama of our own (Xvfb lays its Xinerama screens over each other) and with
+# Wine's XRandR off (Xvfb has one output).
 xvfb=
+x11_driver='HKCU\Software\Wine\X11 Driver'
 finish() {
+  if [ "$screens" = 2 ]; then
+    "$root/scripts/wine-run.sh" 64 reg delete "$x11_driver" /v UseXRandR /f >/dev/null 2>&1
+    "$wine_session_server" -w
+  fi
   wine_session_end
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null
 }
 trap finish EXIT
 display_file=$(mktemp)
 if [ "$screens" = 2 ]; then
-  Xvfb -displayfd 9 +xinerama -screen 0 1920x1080x24 -screen 1 1920x1080x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
+  for bits in 32 64; do
+    mkdir -p "$run_dir/xinerama$bits"
+    gcc -m$bits -shared -fPIC -nostdlib -o "$run_dir/xinerama$bits/libXinerama.so.1" "$here/FakeXinerama.c" || exit 1
+  done
+  export LD_LIBRARY_PATH=$run_dir/xinerama32:$run_dir/xinerama64${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+  export QZ_FAKE_XINERAMA=1920x1080+0+0,1920x1080+1920+0
+  Xvfb -displayfd 9 -screen 0 3840x1080x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
 else
   Xvfb -displayfd 9 -screen 0 1920x1080x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
 fi
@@ -61,6 +75,10 @@ for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$display_file")
 rm -f "$display_file"
 wine_session_start || exit 1
+if [ "$screens" = 2 ]; then
+  "$root/scripts/wine-run.sh" 64 reg add "$x11_driver" /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+  "$wine_session_server" -w
+fi
 
 export QZTABLET_SIMULATED_HID="Z:$run_dir/tablet.json"
 echo "mapping-check: $model, $screens screen(s) on $DISPLAY: $*"

@@ -93,3 +93,18 @@ TEST(MonitorArrangement, ScreenshotIsAThirdRoundedUp)
     EXPECT_EQ(MonitorArrangement::screenshotSize(QSize(902, 903)), QSize(301, 301));
     EXPECT_EQ(MonitorArrangement::screenshotSize(QSize(901, 900)), QSize(300, 300));
 }
+
+TEST(MonitorArrangement, AMonitorWithoutAModeSizeTakesTheSystemsRectangle)
+{
+    const QRect system(1280, 0, 1280, 720);
+    const struct {
+        QRect mode;
+        QRect expected;
+    } rows[] = {
+        {QRect(1920, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)},
+        {QRect(0, 0, 0, 0), system},
+        {QRect(0, 0, 1920, 0), system},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(MonitorArrangement::monitorRect(row.mode, system), row.expected) << row.mode.width();
+}
