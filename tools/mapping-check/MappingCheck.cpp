@@ -16,14 +16,19 @@
 #include "config/PacketMetaTypes.h"
 #include "config/TabletConfigure.h"
 #include "engine/core/WindowsEnginePlatform_Win32.h"
+#include "engine/ddc/DDCInterfaceFactory.h"
+#include "engine/ddc/MccsCodes.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/display/DisplayManager_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "ui/dialogs/CalibrationFactors.h"
 #include "ui/dialogs/SystemDdcMonitorAccess_Win32.h"
 #include "ui/dialogs/VDDCControlDlg.h"
+#include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/pages/VMappingPanel.h"
+#include "ui/widgets/VRichItem.h"
+#include "ui/widgets/VTitleBar.h"
 #include "ui/widgets/VUnitEdit.h"
 #include "ui/widgets/WindowHelpers.h"
 
@@ -31,8 +36,12 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -232,6 +241,7 @@ public:
     }
 
     void calibrate() const;
+    void pictureControl() const;
 
     MainWindow &window;
     SimulatedPen pen;
@@ -273,6 +283,50 @@ void MappingCheck::calibrate() const
                 .arg(mapping.kcx)
                 .arg(mapping.kcy)
                 .arg(overlay->isVisible() ? "still shown" : "closed"));
+}
+
+// More Options, then its Color Temperature row: the picture control dialog of the mapped pen
+// display over the simulated DDC/CI monitors (QZTABLET_SIMULATED_DDC), left with Cancel.
+void MappingCheck::pictureControl() const
+{
+    QString seen = QStringLiteral("no options dialog");
+    QTimer::singleShot(500, [&seen] {
+        auto *options = qobject_cast<VMappingOptionDlg *>(QApplication::activeModalWidget());
+        if (!options)
+            return;
+        QStringList rows;
+        VRichItem *color = nullptr;
+        for (VRichItem *row : options->findChildren<VRichItem *>()) {
+            const QString title = row->findChild<QLabel *>(QStringLiteral("riLabelTitle"))->text();
+            rows << title + (row->isEnabled() ? QString() : QStringLiteral(" (disabled)"));
+            if (title == QLatin1String("Color Temperature"))
+                color = row;
+        }
+        seen = QStringLiteral("options rows: %1; ").arg(rows.join(QStringLiteral(", ")));
+        QTimer::singleShot(500, [&seen, options] {
+            auto *picture = qobject_cast<VDDCControlDlg *>(QApplication::activeModalWidget());
+            if (picture) {
+                QString preset;
+                for (QRadioButton *radio : picture->findChildren<QRadioButton *>()) {
+                    if (radio->isChecked())
+                        preset = radio->text();
+                }
+                seen += QStringLiteral("picture dialog \"%1\": brightness %2, contrast %3, preset %4")
+                                .arg(picture->findChild<VTitleBar *>()->title())
+                                .arg(picture->findChild<QSlider *>(QStringLiteral("sliderBrightness"))->value())
+                                .arg(picture->findChild<QSlider *>(QStringLiteral("sliderContrast"))->value())
+                                .arg(preset);
+                picture->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+            } else {
+                seen += QStringLiteral("no picture dialog");
+            }
+            options->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+        });
+        if (color)
+            emit color->activated(0);
+    });
+    click("btnMoreOptions");
+    say(QStringLiteral("More Options: ") + seen);
 }
 
 void runTablet(MappingCheck &check)
@@ -336,6 +390,7 @@ void runPenDisplay(MappingCheck &check)
     check.landings(QStringLiteral("pen display before calibration"));
     check.calibrate();
     check.landings(QStringLiteral("pen display after calibration"));
+    check.pictureControl();
     check.click("btnOK");
     settle(300);
     const TabletConfigurePtr saved = loadConfigure(currentConfigure()->model, false, ConfigureMonitorList());
@@ -391,6 +446,11 @@ int main(int argc, char *argv[])
         standIn = std::make_unique<PenDisplayStandIn>(platform.displays, arguments.value(2, QStringLiteral("0")).toInt(),
                                                       QStringLiteral("ZLV1601"));
         platform.displays = standIn.get();
+        // The simulated monitor behind the pen display tells itself apart by its brightness.
+        const int monitor = arguments.value(2, QStringLiteral("0")).toInt();
+        const auto monitors = DDCInterfaceFactory::simulatedMonitors(monitor + 1);
+        if (monitor >= 0 && monitor < int(monitors.size()))
+            monitors[std::size_t(monitor)]->setValue(MccsCodes::kBrightness, 33, 100);
     }
     if (arguments.contains(QStringLiteral("--wide")))
         pen.coordinateBytes = 3;

@@ -81,5 +81,7 @@ if [ "$screens" = 2 ]; then
 fi
 
 export QZTABLET_SIMULATED_HID="Z:$run_dir/tablet.json"
+# Simulated DDC/CI monitors behind the displays, for the picture control dialog.
+export QZTABLET_SIMULATED_DDC=2
 echo "mapping-check: $model, $screens screen(s) on $DISPLAY: $*"
 "$root/scripts/wine-run.sh" "$(wine_session_bits)" "$program" "$@" 2>"$run_dir/stderr.txt"
