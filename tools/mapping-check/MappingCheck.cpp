@@ -26,6 +26,7 @@
 #include "ui/dialogs/VDDCControlDlg.h"
 #include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
+#include "ui/dialogs/VScreenDetectDlg.h"
 #include "ui/pages/VMappingPanel.h"
 #include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VTitleBar.h"
@@ -303,6 +304,14 @@ void MappingCheck::pictureControl() const
                 color = row;
         }
         seen = QStringLiteral("options rows: %1; ").arg(rows.join(QStringLiteral(", ")));
+        for (VRichItem *row : options->findChildren<VRichItem *>()) {
+            if (row->findChild<QLabel *>(QStringLiteral("riLabelTitle"))->text() == QLatin1String("Screen Identify"))
+                emit row->activated(0);
+        }
+        QStringList numbers;
+        for (VScreenDetectDlg *number : options->screenNumbers())
+            numbers << QStringLiteral("%1 at %2").arg(number->numberText()).arg(rectText(number->geometry()));
+        seen += QStringLiteral("Screen Identify shows %1; ").arg(numbers.join(QStringLiteral(", ")));
         QTimer::singleShot(500, [&seen, options] {
             auto *picture = qobject_cast<VDDCControlDlg *>(QApplication::activeModalWidget());
             if (picture) {
