@@ -468,11 +468,14 @@ void VMappingPanel::on_btnMoreOptions_clicked()
     options.rotation = configure->mapping.rotation;
     const std::optional<TabletDeviceInfo> device = connectedDevice();
     DisplayMappingInfo record;
-    if (device && device->penDisplay && mappedDisplay(record)) {
-        options.monitorIndex = std::uint32_t(connector()->screenIndex());
+    if (device && device->penDisplay) {
+        // All screens have no one monitor whose picture could be set: the colour row is disabled.
+        if (mappedDisplay(record)) {
+            options.monitorIndex = std::uint32_t(connector()->screenIndex());
+            options.colorSupported = record.monitor.penDisplay;
+            options.monitorRect = record.monitor.systemMonitorRect;
+        }
         options.penDisplay = true;
-        options.colorSupported = record.monitor.penDisplay;
-        options.monitorRect = record.monitor.systemMonitorRect;
         options.deviceMaximumX = std::int32_t(device->maximumX);
         options.deviceMaximumY = std::int32_t(device->maximumY);
         options.calibrationDialog = calibrateDialog.get();

@@ -462,17 +462,19 @@ TEST_F(MappingPage, MoreOptionsIdentifiesTheScreensAndOffersThePenDisplaysPictur
     {
         const char *what;
         bool penDisplay;
+        int screen;
         std::uint32_t monitorIndex;
         bool colorSupported;
         QRect monitorRect;
     } rows[] = {
-        {"tablet", false, 0, false, QRect()},
-        {"pen display", true, 1, true, logicalRect(QRect(1920, 0, 1920, 1080))},
+        {"tablet", false, 1, 0, false, QRect()},
+        {"pen display", true, 1, 1, true, logicalRect(QRect(1920, 0, 1920, 1080))},
+        {"pen display on all screens", true, 2, 0, false, QRect()},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         MappingWindow window(kScreenAndPenDisplay, row.penDisplay);
-        window.screens()->setCurrentIndex(1);
+        window.screens()->setCurrentIndex(row.screen);
         currentConfigure()->mapping.rotation = 2;
         MappingOptions shown;
         QStringList numbers;
