@@ -100,12 +100,12 @@ click_screen() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep 
 pen_more_options() { click 746 643 2; }
 pen_options_curve_switch() { click 713 266 0.6; }
 options_ok() { click 679 456 2; }
-hotkey_options_ok() { click 679 481 2; }
+hotkey_options_ok() { click 679 493 2; }
 hard_curve_preset() { click 874 319; }
 save() { click 894 643 2; }
 hotkey_page() { click 96 257; }
 hotkey_more_options() { click 746 643 2; }
-hotkey_options_application_switch() { click 709 179 0.6; }
+hotkey_options_application_switch() { click 709 167 0.6; }
 application_combo_item() { click 434 102 1; click 434 $((139 + 32 * $1)) 1.5; }
 key_row_action() { click 518 569 2.5; }
 action_dialog_mouse() { click 254 234 0.6; }
