@@ -251,16 +251,18 @@ void VHotkeyPanel::slotRBClickButton()
     }
 }
 
-// The bindings are looked up again after the dialog, which runs an event loop of its own.
+// The dial switch is offered only to a bound key. The bindings are looked up again after the
+// dialog, which runs an event loop of its own.
 void VHotkeyPanel::chooseKeyAction(const TabletLayoutComponent &component, const QString &title, bool dialSwitchAllowed)
 {
     const std::uint16_t number = bindingNumber(component);
     ActionSelection selection;
     selection.text = title;
     const ActionMap &bound = mapOf(bindingsInUse(), component);
-    if (bound.count(number))
+    if (bound.count(number)) {
         selection.action = bound.at(number);
-    selection.dialSwitchAllowed = dialSwitchAllowed;
+        selection.dialSwitchAllowed = dialSwitchAllowed;
+    }
     if (!asked.action || !asked.action(this, selection))
         return;
     const Bindings bindings = bindingsInUse();

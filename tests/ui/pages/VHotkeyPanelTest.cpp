@@ -278,6 +278,35 @@ TEST_F(VHotkeyPanelTest, AChosenActionBindsInTheMapsInUseAndReachesTheEngine)
     }
 }
 
+TEST_F(VHotkeyPanelTest, TheDialSwitchIsOfferedOnlyForABoundKeyOfATabletWithDialKeys)
+{
+    const struct {
+        const char *what;
+        bool bound;
+        std::uint32_t dialKeys;
+        bool offered;
+    } cases[] = {
+        {"a bound key on a tablet with dial keys", true, 2, true},
+        {"an unbound key on a tablet with dial keys", false, 2, false},
+        {"a bound key on a tablet without dial keys", true, 0, false},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        SetUp();
+        TabletDeviceInfo device;
+        device.keyCount = 6;
+        device.dialKeyCount = entry.dialKeys;
+        page.setDeviceSource([device] { return std::optional<TabletDeviceInfo>(device); });
+        load(kDialTablet);
+        if (!entry.bound)
+            configure->hotkey.keys.erase(2);
+        confirm = false;
+        selectKey(2);
+        emit rowButton()->clickButton();
+        EXPECT_EQ(askedAction.dialSwitchAllowed, entry.offered);
+    }
+}
+
 TEST_F(VHotkeyPanelTest, ACancelledChoiceChangesNothingAndATouchSegmentIsBoundUnderItsEvent)
 {
     load(kTouchDisplay);
