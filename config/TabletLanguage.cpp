@@ -34,6 +34,32 @@ const char *const kWords[] = {
     QT_TRANSLATE_NOOP("TabletLanguage", "Application"),
     QT_TRANSLATE_NOOP("TabletLanguage", "Media"),
     QT_TRANSLATE_NOOP("TabletLanguage", "Change Dial Action"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Smaller Brush"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Larger Brush"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Pan"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Middle Click"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Save"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Switch Monitor"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Eyedropper"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Select All"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Copy"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Cut"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Paste"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Hide Panels"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Tool Cycle"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Ctrl"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Shift"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Alt"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Previous Track"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Play/Pause"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Next Track"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Volume Mute"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Volume -"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Volume +"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Browser Back"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Browser Forward"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Browser Home"),
+    QT_TRANSLATE_NOOP("TabletLanguage", "Calculator"),
 };
 
 constexpr int kEnglish = 0;
@@ -91,6 +117,14 @@ bool TabletLanguage::setLanguageFromFile(int id, const QString &path)
 int TabletLanguage::language() const
 {
     return languageId;
+}
+
+QStringList TabletLanguage::actionWords()
+{
+    QStringList english;
+    for (const char *word : kWords)
+        english << QString::fromLatin1(word);
+    return english;
 }
 
 QString TabletLanguage::translateWord(const QString &word) const

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <mutex>
@@ -27,6 +28,8 @@ public:
     int language() const;
     // The translation of one of the action words, or the word itself when it is not one.
     QString translateWord(const QString &word) const;
+    // The action words in English: every tip of the compiled-in default actions.
+    static QStringList actionWords();
     // The language id that suits the system locale.
     static int systemLanguageIndex();
     // The language id for a locale's language and country (the rule of systemLanguageIndex).

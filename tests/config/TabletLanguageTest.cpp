@@ -3,7 +3,9 @@
 #include "config/TabletMiscAction.h"
 #include "config/TabletMouseAction.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTranslator>
@@ -121,6 +123,34 @@ TEST(TabletLanguageResources, EveryTranslationHoldsTheWordsAndTheActionTexts)
         for (const ContextText &text : kActionTexts)
             EXPECT_FALSE(translator.translate(text.context, text.text).isEmpty())
                     << file << ' ' << text.context << ' ' << text.text;
+    }
+}
+
+// A default action's tip is its title on the pages, so each one must follow the language.
+TEST(TabletLanguageResources, EveryTipOfTheDefaultConfigurationsIsAWordOfEveryLanguage)
+{
+    const QDir defaults(QStringLiteral(":/res/conf"));
+    const QStringList configurations = defaults.entryList({QStringLiteral("*.xml")}, QDir::Files);
+    ASSERT_FALSE(configurations.isEmpty());
+    const QRegularExpression tipAttribute(QStringLiteral("tip=\"([^\"]*)\""));
+    std::set<QString> tips;
+    for (const QString &name : configurations) {
+        QFile file(defaults.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        auto matches = tipAttribute.globalMatch(QString::fromUtf8(file.readAll()));
+        while (matches.hasNext())
+            tips.insert(matches.next().captured(1));
+    }
+    const QStringList words = TabletLanguage::actionWords();
+    for (const QString &tip : tips)
+        EXPECT_TRUE(words.contains(tip)) << tip.toStdString();
+
+    for (const char *file : kFiles) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/res/lang/") + QLatin1String(file)));
+        for (const QString &word : words)
+            EXPECT_FALSE(translator.translate("TabletLanguage", word.toLatin1().constData()).isEmpty())
+                    << file << ' ' << word.toStdString();
     }
 }
 

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Drehrad-Aktion wechseln</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Pinsel verkleinern</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Pinsel vergrößern</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Bildschirm wechseln</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Bedienfelder ausblenden</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Werkzeug wechseln</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Lautstärke -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Lautstärke +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Browser: Zurück</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser: Vorwärts</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser: Startseite</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Cambiar acción del dial</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Pincel más pequeño</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Pincel más grande</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Desplazar</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Cambiar de monitor</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Cuentagotas</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Ocultar paneles</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Cambiar de herramienta</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Pista anterior</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Pista siguiente</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volumen -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volumen +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Navegador: atrás</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Navegador: adelante</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Navegador: inicio</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Changer l'action de la molette</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Réduire le pinceau</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Agrandir le pinceau</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Clic du milieu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Changer d'écran</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Masquer les panneaux</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Changer d'outil</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Navigateur : précédent</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Navigateur : suivant</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Navigateur : accueil</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Cambia azione della ghiera</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Pennello più piccolo</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Pennello più grande</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Cambia monitor</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Contagocce</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Nascondi pannelli</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Cambia strumento</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiusc</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Traccia precedente</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Traccia successiva</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Disattiva audio</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Browser: indietro</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser: avanti</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser: pagina iniziale</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatrice</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

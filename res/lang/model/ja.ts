@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>ダイヤル機能の切り替え</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>ブラシを小さく</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>ブラシを大きく</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>パン</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>モニターの切り替え</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>スポイト</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>パネルを隠す</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>ツールの切り替え</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>音量 -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>音量 +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>ブラウザーの戻る</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>ブラウザーの進む</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>ブラウザーのホーム</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>다이얼 동작 전환</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>브러시 작게</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>브러시 크게</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>모니터 전환</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>스포이트</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>패널 숨기기</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>도구 전환</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>이전 트랙</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>다음 트랙</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>볼륨 -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>볼륨 +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>브라우저 뒤로</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>브라우저 앞으로</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>브라우저 홈</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>계산기</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Alterar ação do botão giratório</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Pincel menor</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Pincel maior</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Clique do meio</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Alternar monitor</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Conta-gotas</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Ocultar painéis</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Alternar ferramenta</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausar</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Próxima faixa</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Navegador: voltar</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Navegador: avançar</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Navegador: página inicial</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

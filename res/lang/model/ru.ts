@@ -75,6 +75,110 @@
         <source>Change Dial Action</source>
         <translation>Сменить действие диска</translation>
     </message>
+    <message>
+        <source>Smaller Brush</source>
+        <translation>Уменьшить кисть</translation>
+    </message>
+    <message>
+        <source>Larger Brush</source>
+        <translation>Увеличить кисть</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Панорамирование</translation>
+    </message>
+    <message>
+        <source>Middle Click</source>
+        <translation>Щелчок средней кнопкой</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Switch Monitor</source>
+        <translation>Сменить монитор</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Пипетка</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Hide Panels</source>
+        <translation>Скрыть панели</translation>
+    </message>
+    <message>
+        <source>Tool Cycle</source>
+        <translation>Смена инструмента</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Предыдущий трек</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Следующий трек</translation>
+    </message>
+    <message>
+        <source>Volume Mute</source>
+        <translation>Выключить звук</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Громкость -</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Громкость +</translation>
+    </message>
+    <message>
+        <source>Browser Back</source>
+        <translation>Браузер: назад</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Браузер: вперёд</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Браузер: домашняя страница</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
 </context>
 <context>
     <name>TabletExecAction</name>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Hot Key</source>
-        <translation>ショートカットキー</translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>Mapping</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Hot Key</source>
-        <translation>Горячие клавиши</translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Mapping</source>

@@ -25,9 +25,15 @@ namespace {
 
 constexpr int kEnglish = 0;
 constexpr int kSimplifiedChinese = 1;
+constexpr int kTraditionalChinese = 2;
+constexpr int kFrench = 3;
 constexpr int kGerman = 4;
+constexpr int kItalian = 5;
 constexpr int kJapanese = 6;
+constexpr int kKorean = 7;
 constexpr int kRussian = 8;
+constexpr int kSpanish = 9;
+constexpr int kPortuguese = 10;
 
 void prepare(int language)
 {
@@ -107,4 +113,14 @@ QZ_SCREENSHOT_SCENE(settingsChineseBottom, "settings-page-zh_CN-bottom",
                     [] { return settingsPage(kSimplifiedChinese, Scroll::Bottom); })
 QZ_SCREENSHOT_SCENE(settingsRussian, "settings-page-ru", [] { return settingsPage(kRussian, Scroll::Top); })
 QZ_SCREENSHOT_SCENE(settingsJapanese, "settings-page-ja", [] { return settingsPage(kJapanese, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsRussianBottom, "settings-page-ru-bottom", [] { return settingsPage(kRussian, Scroll::Bottom); })
+// The other languages, where the longest texts are: the menu beside the page and the captions.
+QZ_SCREENSHOT_SCENE(settingsTraditionalChinese, "settings-page-zh_TW-bottom",
+                    [] { return settingsPage(kTraditionalChinese, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsFrench, "settings-page-fr-bottom", [] { return settingsPage(kFrench, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsItalian, "settings-page-it-bottom", [] { return settingsPage(kItalian, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsKorean, "settings-page-ko-bottom", [] { return settingsPage(kKorean, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsSpanish, "settings-page-es-bottom", [] { return settingsPage(kSpanish, Scroll::Bottom); })
+QZ_SCREENSHOT_SCENE(settingsPortuguese, "settings-page-pt-bottom",
+                    [] { return settingsPage(kPortuguese, Scroll::Bottom); })
 QZ_SCREENSHOT_SCENE(importAbortGerman, "settings-import-abort-de", [] { return importAbort(kGerman); })
