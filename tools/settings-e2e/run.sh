@@ -37,9 +37,14 @@ check() { # check WHAT COMMAND...
   if "$@"; then echo "PASS  $what"; else echo "FAIL  $what"; failures=$((failures + 1)); fi
 }
 
-Xvfb :77 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own, on the first free number.
+display_file=$(mktemp)
+Xvfb -displayfd 9 -screen 0 1920x1080x24 -nolisten tcp 9>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=:77
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+[ -s "$display_file" ] || { echo "e2e: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$display_file")
+rm -f "$display_file"
 program_pid=
 finish() {
   [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null
