@@ -1,5 +1,6 @@
 // The diagnosis dialog over the settings window's engine on a simulated pen tablet, while a pen
 // stroke plays, in English, in the longest language and in a CJK one.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
@@ -7,9 +8,7 @@
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/dialogs/VDiagnoseDlg.h"
-#include "ui/widgets/WindowHelpers.h"
 
-#include <QApplication>
 #include <QTimer>
 
 #ifdef Q_OS_WIN
@@ -21,28 +20,13 @@
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kChinese = 1;
-constexpr int kRussian = 8;
 const char kTabletPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&2222&0&0000";
 constexpr int kReportInterval = 8;
 
 SimulatedHidDevice penTablet()
 {
-    SimulatedHidDevice device;
+    SimulatedHidDevice device = simulatedPenTablet();
     device.path = kTabletPath;
-    device.hardwareIds = {"HID\\VID_5A4C&PID_0064&MI_02"};
-    device.vendorId = 0x5A4C;
-    device.productId = 0x0064;
-    device.usagePage = 0xFF0A;
-    device.inputReportLength = 13;
-    device.outputReportLength = 13;
-    device.indexedStrings[2] = SimulatedHidDescription::utf16String(QStringLiteral("QZ-Pen 6"));
-    device.indexedStrings[3] = SimulatedHidDescription::utf16String(QStringLiteral("QZP6_V1.02"));
-    std::vector<std::uint8_t> block = {0x10, 0x77, 0x60, 0x4f, 0xff, 0x1f, 0xd8, 0x13, 0x02, 6, 0, 0, 0};
-    block.resize(64, 0);
-    device.indexedStrings[20] = block;
-    device.indexedStrings[22] = {0x02, 0x00, 0x00, 0x00};
     device.indexedStrings[23] = SimulatedHidDescription::utf16String(QStringLiteral("QZP6-A"));
     return device;
 }
@@ -59,9 +43,7 @@ std::vector<std::uint8_t> strokeReport(int step)
 
 QWidget *diagnosis(int language)
 {
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
+    prepareScene(language);
     auto bus = std::make_shared<SimulatedHidBus>();
     bus->addDevice(penTablet());
     EnginePlatform platform;
@@ -88,4 +70,4 @@ QWidget *diagnosis(int language)
 
 QZ_SCREENSHOT_SCENE(diagnosis, "diagnosis", [] { return diagnosis(kEnglish); })
 QZ_SCREENSHOT_SCENE(diagnosisRussian, "diagnosis-ru", [] { return diagnosis(kRussian); })
-QZ_SCREENSHOT_SCENE(diagnosisChinese, "diagnosis-zh_CN", [] { return diagnosis(kChinese); })
+QZ_SCREENSHOT_SCENE(diagnosisChinese, "diagnosis-zh_CN", [] { return diagnosis(kSimplifiedChinese); })

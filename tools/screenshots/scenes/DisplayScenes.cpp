@@ -1,39 +1,24 @@
 // The pen display's dialogs: the picture settings on a simulated monitor (with the user preset,
 // and on a monitor that does not answer for its brightness), the calibration overlay and a
 // monitor's number, in English and in the longest languages.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
-#include "config/TabletLanguage.h"
 #include "engine/ddc/MccsCodes.h"
 #include "engine/ddc/SimulatedDDCInterface.h"
 #include "ui/dialogs/VDDCControlDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VScreenDetectDlg.h"
-#include "ui/widgets/WindowHelpers.h"
 
-#include <QApplication>
 
 #include <chrono>
 #include <memory>
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kGerman = 4;
-constexpr int kJapanese = 6;
-constexpr int kRussian = 8;
-
-void prepare(int language)
-{
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-    TabletLanguage::instance().setLanguage(language);
-}
-
 QWidget *pictureSettings(int language, bool answersBrightness)
 {
-    prepare(language);
+    prepareScene(language);
     auto monitor = std::make_shared<SimulatedDdcMonitor>();
     monitor->setValue(MccsCodes::kSelectColorPreset, MccsCodes::kPresetUser1, MccsCodes::kPresetUser1);
     monitor->setValue(MccsCodes::kBrightness, 72, 100);
@@ -52,7 +37,7 @@ QWidget *pictureSettings(int language, bool answersBrightness)
 
 QWidget *calibration(int language)
 {
-    prepare(language);
+    prepareScene(language);
     auto *dialog = new VScreenCalibrateDlg();
     dialog->showOnScreen({QRect(0, 0, 1280, 720), 4095, 4095, 0});
     return dialog;
@@ -60,7 +45,7 @@ QWidget *calibration(int language)
 
 QWidget *screenNumber()
 {
-    prepare(kEnglish);
+    prepareScene(kEnglish);
     auto *dialog = new VScreenDetectDlg();
     dialog->showOnScreen(2, QRect(0, 0, 1280, 720));
     return dialog;

@@ -1,5 +1,6 @@
 // The express-key page on a tablet with keys and dials and on a pen display with a touch control,
 // and its dialogs: the dial's actions, the preview of every binding and the application list.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
@@ -15,7 +16,6 @@
 #include "ui/dialogs/VHotkeyPreviewDlg.h"
 #include "ui/pages/VHotkeyLayoutPanel.h"
 #include "ui/pages/VHotkeyPanel.h"
-#include "ui/widgets/WindowHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,22 +27,7 @@
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kChinese = 1;
-constexpr int kGerman = 4;
-constexpr int kRussian = 8;
 constexpr int kHotkeyPage = 1;
-
-void prepare(int language)
-{
-    // The program loads the pictures and layouts of the models at its start.
-    if (modelTables().layouts().empty())
-        loadModelTables();
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-    TabletLanguage::instance().setLanguage(language);
-}
 
 // The tablet's vendor interface on the simulated bus: name, product id and the feature block.
 QByteArray tabletDescription(const char *product, const char *productId, const char *block)
@@ -80,7 +65,7 @@ void selectComponent(QWidget *window, TabletLayoutComponent::Type type)
 // The main window on a simulated tablet, on the express-key page with the applications shown.
 QWidget *hotkeyPage(const QByteArray &description, TabletLayoutComponent::Type selected, int language)
 {
-    prepare(language);
+    prepareScene(language);
     static std::shared_ptr<SimulatedHidBus> bus;
     bus = std::make_shared<SimulatedHidBus>();
     for (const SimulatedHidDevice &device : SimulatedHidDescription::parse(description, QDir()).devices)
@@ -118,7 +103,7 @@ TabletActionPtr shortcut(const char *tip, const char *keys)
 // Three dial functions: brush size, zoom, and a one-sided volume step.
 QWidget *dialActions(int language)
 {
-    prepare(language);
+    prepareScene(language);
     DialActionSelection selection;
     selection.name = QStringLiteral("[ D-1 ]  ");
     selection.number = 1;
@@ -130,7 +115,7 @@ QWidget *dialActions(int language)
 
 QWidget *preview(int language)
 {
-    prepare(language);
+    prepareScene(language);
     HotkeyConfigure bindings;
     bindings.keys[1] = shortcut("Undo", "Ctrl+Z");
     bindings.keys[2] = shortcut("Redo", "Ctrl+Shift+Z");
@@ -163,7 +148,7 @@ ProcessEntry program(const char *name, const char *path)
 // Two profiled applications and the running programs, one of them chosen.
 QWidget *applications(int language)
 {
-    prepare(language);
+    prepareScene(language);
     AppProfile krita;
     krita.name = QStringLiteral("krita");
     krita.path = QStringLiteral("C:\\Program Files\\Krita (x64)\\bin\\krita.exe");
@@ -191,6 +176,6 @@ QZ_SCREENSHOT_SCENE(hotkeyPageTouchGerman, "hotkey-page-touch-de", [] { return t
 QZ_SCREENSHOT_SCENE(dialActionsScene, "dial-actions", [] { return dialActions(kEnglish); })
 QZ_SCREENSHOT_SCENE(dialActionsGerman, "dial-actions-de", [] { return dialActions(kGerman); })
 QZ_SCREENSHOT_SCENE(previewScene, "hotkey-preview", [] { return preview(kEnglish); })
-QZ_SCREENSHOT_SCENE(previewChinese, "hotkey-preview-zh_CN", [] { return preview(kChinese); })
+QZ_SCREENSHOT_SCENE(previewChinese, "hotkey-preview-zh_CN", [] { return preview(kSimplifiedChinese); })
 QZ_SCREENSHOT_SCENE(applicationsScene, "applications", [] { return applications(kEnglish); })
 QZ_SCREENSHOT_SCENE(applicationsRussian, "applications-ru", [] { return applications(kRussian); })

@@ -1,17 +1,15 @@
 // The mapping page in the settings window: a tablet and a pen display, on one and on two screens,
 // in English and in the longest languages.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/ModelTables.h"
 #include "config/TabletLanguage.h"
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/widgets/VUnitEdit.h"
-#include "ui/widgets/WindowHelpers.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPainter>
@@ -23,10 +21,6 @@
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kGerman = 4;
-constexpr int kJapanese = 6;
-constexpr int kRussian = 8;
 constexpr int kMappingPage = 2;
 
 struct SceneMonitor
@@ -123,12 +117,7 @@ const std::vector<SceneMonitor> kScreenAndPenDisplay = {
 // drawn a part of it and a part of the tablet.
 QWidget *mappingPage(const std::vector<SceneMonitor> &monitors, bool penDisplay, bool part, int language)
 {
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-    if (modelTables().layouts().empty())
-        loadModelTables();
-    TabletLanguage::instance().setLanguage(language);
+    prepareScene(language);
 
     static std::shared_ptr<SimulatedHidBus> bus;
     static std::unique_ptr<SceneDisplays> displays;

@@ -1,11 +1,11 @@
 // The pen page on a pen tablet and on a pen display, the action selection dialog on each of its
 // pages, and the three option dialogs.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
 #include "config/TabletExecAction.h"
 #include "config/TabletKeyboardAction.h"
-#include "config/ModelTables.h"
 #include "config/TabletLanguage.h"
 #include "config/TabletMediaAction.h"
 #include "config/TabletMiscAction.h"
@@ -17,30 +17,12 @@
 #include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VPenOptionDlg.h"
 #include "ui/pages/VPenPanel.h"
-#include "ui/widgets/WindowHelpers.h"
 
-#include <QApplication>
 #include <QDir>
 
 #include <memory>
 
 namespace {
-
-constexpr int kEnglish = 0;
-constexpr int kGerman = 4;
-constexpr int kJapanese = 6;
-constexpr int kRussian = 8;
-
-void prepare(int language)
-{
-    // The program loads the pictures and layouts of the models at its start.
-    if (modelTables().layouts().empty())
-        loadModelTables();
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-    TabletLanguage::instance().setLanguage(language);
-}
 
 // The tablet's vendor interface as the simulated bus offers it: a name, a product id and the
 // block of string 20 that gives its size and pressure levels.
@@ -60,7 +42,7 @@ QByteArray tabletDescription(const char *product, const char *productId, const c
 // chooser.
 QWidget *penPage(const QByteArray &description, int language)
 {
-    prepare(language);
+    prepareScene(language);
     static std::shared_ptr<SimulatedHidBus> bus;
     bus = std::make_shared<SimulatedHidBus>();
     for (const SimulatedHidDevice &device : SimulatedHidDescription::parse(description, QDir()).devices)
@@ -92,7 +74,7 @@ QWidget *penDisplayPage(int language)
 
 QWidget *actionDialog(int language, TabletActionPtr action, bool dialSwitchAllowed = true)
 {
-    prepare(language);
+    prepareScene(language);
     ActionSelection selection;
     selection.text = VPenPanel::tr("[ Upper Button ]");
     selection.action = std::move(action);
@@ -102,13 +84,13 @@ QWidget *actionDialog(int language, TabletActionPtr action, bool dialSwitchAllow
 
 QWidget *penOptions(int language, bool relative)
 {
-    prepare(language);
+    prepareScene(language);
     return new VPenOptionDlg(PenOptions{true, true, relative, false});
 }
 
 QWidget *hotkeyOptions(int language)
 {
-    prepare(language);
+    prepareScene(language);
     HotkeyOptions options;
     options.appHotkeys = true;
     options.modelHasKeys = true;
@@ -122,7 +104,7 @@ QWidget *hotkeyOptions(int language)
 
 QWidget *mappingOptions(int language, bool colorSupported)
 {
-    prepare(language);
+    prepareScene(language);
     MappingOptions options;
     options.penDisplay = true;
     options.colorSupported = colorSupported;

@@ -1,15 +1,13 @@
 // The settings page in the main window on a simulated tablet, scrolled to its top and to its
 // bottom, in English and in languages of other scripts and lengths; and the message an import
 // of a broken package ends with.
+#include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
 #include "config/CommonSettings.h"
-#include "config/TabletLanguage.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
-#include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/dialogs/VMsgboxDlg.h"
-#include "ui/widgets/WindowHelpers.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,58 +21,19 @@
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kSimplifiedChinese = 1;
-constexpr int kTraditionalChinese = 2;
-constexpr int kFrench = 3;
-constexpr int kGerman = 4;
-constexpr int kItalian = 5;
-constexpr int kJapanese = 6;
-constexpr int kKorean = 7;
-constexpr int kRussian = 8;
-constexpr int kSpanish = 9;
-constexpr int kPortuguese = 10;
-
-void prepare(int language)
-{
-    const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-    TabletLanguage::instance().setLanguage(language);
-}
-
-SimulatedHidDevice penTablet()
-{
-    SimulatedHidDevice device;
-    device.path = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
-    device.hardwareIds = {"HID\\VID_5A4C&PID_0064&MI_02"};
-    device.vendorId = 0x5A4C;
-    device.productId = 0x0064;
-    device.usagePage = 0xFF0A;
-    device.inputReportLength = 13;
-    device.outputReportLength = 13;
-    device.indexedStrings[2] = SimulatedHidDescription::utf16String(QStringLiteral("QZ-Pen 6"));
-    device.indexedStrings[3] = SimulatedHidDescription::utf16String(QStringLiteral("QZP6_V1.02"));
-    std::vector<std::uint8_t> block = {0x10, 0x77, 0x60, 0x4f, 0xff, 0x1f, 0xd8, 0x13, 0x02, 6, 0, 0, 0};
-    block.resize(64, 0);
-    device.indexedStrings[20] = block;
-    device.indexedStrings[22] = {0x02, 0x00, 0x00, 0x00};
-    return device;
-}
-
 enum class Scroll { Top, Bottom };
 
 // The window as it opens when the language was chosen before: the language row names the
 // languages in the language the program started with.
 QWidget *settingsPage(int language, Scroll scroll)
 {
-    prepare(language);
+    prepareScene(language);
     CommonConfigure stored;
     stored.language = std::uint32_t(language);
     saveCommonSettings(stored);
     static std::shared_ptr<SimulatedHidBus> bus;
     bus = std::make_shared<SimulatedHidBus>();
-    bus->addDevice(penTablet());
+    bus->addDevice(simulatedPenTablet());
     EnginePlatform platform;
     platform.hid = bus;
     auto *window = new MainWindow(std::move(platform));
@@ -92,7 +51,7 @@ QWidget *settingsPage(int language, Scroll scroll)
 
 QWidget *importAbort(int language)
 {
-    prepare(language);
+    prepareScene(language);
     auto *box = new VMsgboxDlg();
     box->setWindowTitle(QApplication::translate("VSettingsPanel", "Import Settings"));
     box->setIconPixmap(QIcon(QStringLiteral(":/res/image/comm/32x32/settings_32x32.png")).pixmap(32, 32));
