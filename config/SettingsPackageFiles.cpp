@@ -1,11 +1,11 @@
 #include "config/SettingsPackageFiles.h"
 
 #include "config/DataFolders.h"
+#include "config/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -15,23 +15,13 @@ constexpr qint64 kLargestPackage = 64 * 1024 * 1024;
 constexpr QFileDevice::Permissions kImportedPermissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
-// The whole file, or nothing when it cannot be opened or read whole.
-bool readWhole(const QString &path, QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError && bytes.size() == file.size();
-}
-
 void appendEntry(SettingsPackageEntries &entries, std::uint32_t kind, const QFileInfo &file)
 {
     const QString name = file.fileName();
     if (!SettingsPackage::fitsNameField(name) || !SettingsPackage::isNameForKind(kind, name))
         return;
     QByteArray data;
-    if (!readWhole(file.filePath(), data) || data.isEmpty())
+    if (!WholeFile::read(file.filePath(), data) || data.isEmpty())
         return;
     entries.push_back({kind, name, data});
 }
@@ -42,18 +32,6 @@ void appendFolder(SettingsPackageEntries &entries, std::uint32_t kind, const QSt
             QDir(folder).entryInfoList({kXmlPattern}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo &file : files)
         appendEntry(entries, kind, file);
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 bool readPackage(const QString &path, QByteArray &package, bool &tooLarge)
@@ -106,7 +84,7 @@ SettingsPackageFiles::ExportResult SettingsPackageFiles::exportTo(const QString 
     const SettingsPackageEntries entries = collect(folders);
     if (entries.empty())
         return ExportResult::NothingToExport;
-    return writeWhole(path, SettingsPackage::encode(entries)) ? ExportResult::Completed
+    return WholeFile::write(path, SettingsPackage::encode(entries)) ? ExportResult::Completed
                                                               : ExportResult::Failed;
 }
 
@@ -124,7 +102,7 @@ SettingsPackageFiles::ImportResult SettingsPackageFiles::importFrom(const QStrin
     bool allWritten = true;
     for (const SettingsPackageEntry &entry : entries) {
         const QString target = QDir(folders.folderOf(entry.kind)).filePath(entry.name);
-        allWritten = writeWhole(target, entry.data)
+        allWritten = WholeFile::write(target, entry.data)
                 && QFile::setPermissions(target, kImportedPermissions) && allWritten;
     }
     return allWritten ? ImportResult::Completed : ImportResult::WriteFailed;

@@ -1,7 +1,8 @@
 #include "config/XmlFile.h"
 
+#include "config/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace XmlFile {
 
@@ -29,15 +30,7 @@ bool read(const QString &path, QDomDocument &document)
 
 bool write(const QString &path, const QDomDocument &document)
 {
-    const QByteArray bytes = document.toByteArray(kIndent);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, document.toByteArray(kIndent));
 }
 
 QDomElement appendElement(QDomDocument &document, const QString &tag, QDomElement &parent)

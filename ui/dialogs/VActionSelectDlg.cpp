@@ -21,7 +21,6 @@ namespace {
 
 const QColor kShadowColor(100, 100, 108, 100);
 constexpr int kShadowBlur = 10;
-constexpr int kScrollBarThickness = 10;
 const QSize kMenuItemSize(180, 36);
 const QChar kShortcutSeparator = QLatin1Char(';');
 const QString kWinKey = QStringLiteral("Win");
@@ -93,15 +92,7 @@ void VActionSelectDlg::fillPages()
 void VActionSelectDlg::setUpShortcutTable()
 {
     QTableWidget *table = ui->asdTableHotkey;
-    table->verticalHeader()->hide();
-    table->setColumnCount(1);
-    table->setHorizontalHeaderLabels({tr("Application")});
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->verticalScrollBar()->setMaximumWidth(kScrollBarThickness);
+    setUpApplicationTable(table, tr("Application"));
 }
 
 void VActionSelectDlg::fillMenu()

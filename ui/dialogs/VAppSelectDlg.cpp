@@ -50,15 +50,7 @@ VAppSelectDlg::VAppSelectDlg(std::vector<ProcessEntry> running, QWidget *parent)
     user->verticalHeader()->hide();
 
     QTableWidget *table = ui->asdTableProcess;
-    table->verticalHeader()->hide();
-    table->setColumnCount(1);
-    table->setHorizontalHeaderLabels({tr("Application")});
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->verticalScrollBar()->setMaximumWidth(kScrollBarThickness);
+    setUpApplicationTable(table, tr("Application"));
     table->setIconSize(QSize(16, 16));
 
     profiles = appProfiles();

@@ -4,7 +4,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <QWidget>
 
 QString readTextFile(const QString &path)
@@ -41,4 +44,18 @@ void styleComboPopup(QComboBox *combo)
     // Without a styled delegate the popup's items ignore the sheet. The combo owns it, since
     // setItemDelegate does not take ownership.
     combo->setItemDelegate(new QStyledItemDelegate(combo));
+}
+
+void setUpApplicationTable(QTableWidget *table, const QString &header)
+{
+    constexpr int kScrollBarThickness = 10;
+    table->verticalHeader()->hide();
+    table->setColumnCount(1);
+    table->setHorizontalHeaderLabels({header});
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->verticalScrollBar()->setMaximumWidth(kScrollBarThickness);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QComboBox;
+class QTableWidget;
 class QWidget;
 
 // The whole file (or resource) as UTF-8 text; empty when it cannot be opened.
@@ -19,3 +20,7 @@ void addDropShadow(QWidget *widget, const QColor &color, int blurRadius);
 
 // Lets the style sheet reach a combo box's popup list and its items.
 void styleComboPopup(QComboBox *combo);
+
+// A one-column list of programs under `header`: whole rows chosen one at a time, nothing edited,
+// no focus frame, a thin scroll bar.
+void setUpApplicationTable(QTableWidget *table, const QString &header);
