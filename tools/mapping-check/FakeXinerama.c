@@ -22,12 +22,12 @@ Bool XineramaIsActive(Display *d) { (void)d; return True; }
 XineramaScreenInfo *XineramaQueryScreens(Display *d, int *number)
 {
     (void)d;
-    const char *spec = getenv("QZ_FAKE_XINERAMA");
+    const char *geometry = getenv("QZ_FAKE_XINERAMA");
     XineramaScreenInfo *heads = calloc(8, sizeof *heads);
     int count = 0;
-    while (spec && *spec && count < 8) {
+    while (geometry && *geometry && count < 8) {
         int w, h, x, y;
-        if (sscanf(spec, "%dx%d+%d+%d", &w, &h, &x, &y) != 4)
+        if (sscanf(geometry, "%dx%d+%d+%d", &w, &h, &x, &y) != 4)
             break;
         heads[count].screen_number = count;
         heads[count].x_org = (short)x;
@@ -35,9 +35,9 @@ XineramaScreenInfo *XineramaQueryScreens(Display *d, int *number)
         heads[count].width = (short)w;
         heads[count].height = (short)h;
         ++count;
-        spec = strchr(spec, ',');
-        if (spec)
-            ++spec;
+        geometry = strchr(geometry, ',');
+        if (geometry)
+            ++geometry;
     }
     *number = count;
     return heads;
