@@ -4,6 +4,12 @@
 // of them show on the simulated bus.
 #include "engine/hid/simulated/SimulatedHidBus.h"
 
+#include <memory>
+#include <vector>
+
+class MainWindow;
+class ScreenStatusListen;
+
 // The program's language ids, in the order of its translation files.
 enum SceneLanguage : int {
     kEnglish = 0,
@@ -24,3 +30,15 @@ void prepareScene(int language);
 
 // A "QZ-Pen 6" on its vendor interface: name, firmware, size and pressure block.
 SimulatedHidDevice simulatedPenTablet();
+
+// The devices of a description of one tablet's vendor interface: its name, its product id (four hex
+// digits) and the block of string 20 (hex bytes) that gives its size and pressure levels.
+std::vector<SimulatedHidDevice> simulatedTablet(const char *product, const char *productId, const char *block);
+
+// The main window on a new simulated bus that holds `devices`, in `language`, on the scene's own
+// monitors when it gives them. The bus lives until the next such window is made.
+MainWindow *sceneMainWindow(const std::vector<SimulatedHidDevice> &devices, int language,
+                            ScreenStatusListen *displays = nullptr);
+
+// The bus of the last window sceneMainWindow made.
+std::shared_ptr<SimulatedHidBus> sceneHidBus();

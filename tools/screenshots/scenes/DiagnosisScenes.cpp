@@ -4,7 +4,6 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/TabletLanguage.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/dialogs/VDiagnoseDlg.h"
@@ -44,16 +43,13 @@ std::vector<std::uint8_t> strokeReport(int step)
 QWidget *diagnosis(int language)
 {
     prepareScene(language);
-    auto bus = std::make_shared<SimulatedHidBus>();
-    bus->addDevice(penTablet());
-    EnginePlatform platform;
-    platform.hid = bus;
+    ScreenStatusListen *displays = nullptr;
 #ifdef Q_OS_WIN
-    platform.displays = DisplayManager_Win32::instance();
+    displays = DisplayManager_Win32::instance();
     VDiagnoseDlg::setLibraryFolders(systemWintabLibraryFolders);
 #endif
-    auto *window = new MainWindow(std::move(platform));
-    TabletLanguage::instance().setLanguage(language);
+    MainWindow *window = sceneMainWindow({penTablet()}, language, displays);
+    const std::shared_ptr<SimulatedHidBus> bus = sceneHidBus();
 
     auto *dialog = new VDiagnoseDlg();
     QObject::connect(dialog, &QObject::destroyed, window, [window] { delete window; });

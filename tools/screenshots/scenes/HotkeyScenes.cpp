@@ -6,11 +6,8 @@
 #include "app/MainWindow.h"
 #include "config/ModelTables.h"
 #include "config/TabletKeyboardAction.h"
-#include "config/TabletLanguage.h"
 #include "config/TabletMediaAction.h"
 #include "config/TabletMouseAction.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
-#include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/dialogs/VAppSelectDlg.h"
 #include "ui/dialogs/VDialActionDlg.h"
 #include "ui/dialogs/VHotkeyPreviewDlg.h"
@@ -19,7 +16,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -29,18 +25,6 @@ namespace {
 
 constexpr int kHotkeyPage = 1;
 
-// The tablet's vendor interface on the simulated bus: name, product id and the feature block.
-QByteArray tabletDescription(const char *product, const char *productId, const char *block)
-{
-    return QStringLiteral(R"({"devices": [{
-        "path": "\\\\?\\hid#vid_5a4c&pid_%2&mi_02#8&2a3b4c5d&0&0000",
-        "vendorId": "0x5A4C", "productId": "0x%2", "usagePage": "0xFF0A",
-        "inputReportLength": 13, "outputReportLength": 13,
-        "indexedStrings": {"2": "%1", "3": "SCREENSHOT", "20": {"hex": "%3"}, "22": {"hex": "02 00 00 00"}}
-    }]})")
-            .arg(QLatin1String(product), QLatin1String(productId), QLatin1String(block))
-            .toUtf8();
-}
 
 // Clicks the first component of that kind in the tablet picture, as the user would.
 void selectComponent(QWidget *window, TabletLayoutComponent::Type type)
@@ -63,17 +47,10 @@ void selectComponent(QWidget *window, TabletLayoutComponent::Type type)
 }
 
 // The main window on a simulated tablet, on the express-key page with the applications shown.
-QWidget *hotkeyPage(const QByteArray &description, TabletLayoutComponent::Type selected, int language)
+QWidget *hotkeyPage(const std::vector<SimulatedHidDevice> &tablet, TabletLayoutComponent::Type selected, int language)
 {
     prepareScene(language);
-    static std::shared_ptr<SimulatedHidBus> bus;
-    bus = std::make_shared<SimulatedHidBus>();
-    for (const SimulatedHidDevice &device : SimulatedHidDescription::parse(description, QDir()).devices)
-        bus->addDevice(device);
-    EnginePlatform platform;
-    platform.hid = bus;
-    auto *window = new MainWindow(std::move(platform));
-    TabletLanguage::instance().setLanguage(language);
+    MainWindow *window = sceneMainWindow(tablet, language);
     if (const TabletConfigurePtr configure = currentConfigure())
         configure->hotkey.appHotkeys = true;
     window->findChild<QListWidget *>(QStringLiteral("menuMain"))->setCurrentRow(kHotkeyPage);
@@ -85,13 +62,13 @@ QWidget *hotkeyPage(const QByteArray &description, TabletLayoutComponent::Type s
 
 QWidget *dialTabletPage(int language)
 {
-    return hotkeyPage(tabletDescription("QZ-Pen 8 Dial", "0069", "c0 9e 38 63 ff 1f d8 13 02 08 00 02 00"),
+    return hotkeyPage(simulatedTablet("QZ-Pen 8 Dial", "0069", "c0 9e 38 63 ff 1f d8 13 02 08 00 02 00"),
                       TabletLayoutComponent::Dial, language);
 }
 
 QWidget *touchDisplayPage(int language)
 {
-    return hotkeyPage(tabletDescription("QZ-Canvas 13 Touch", "1302", "30 e6 7b 81 ff 1f d8 13 02 04 02 00 00"),
+    return hotkeyPage(simulatedTablet("QZ-Canvas 13 Touch", "1302", "30 e6 7b 81 ff 1f d8 13 02 04 02 00 00"),
                       TabletLayoutComponent::Touch, language);
 }
 

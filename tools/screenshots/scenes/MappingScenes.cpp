@@ -4,9 +4,7 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/TabletLanguage.h"
 #include "engine/display/ScreenStatusListen.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/widgets/VUnitEdit.h"
 
@@ -119,16 +117,9 @@ QWidget *mappingPage(const std::vector<SceneMonitor> &monitors, bool penDisplay,
 {
     prepareScene(language);
 
-    static std::shared_ptr<SimulatedHidBus> bus;
     static std::unique_ptr<SceneDisplays> displays;
-    bus = std::make_shared<SimulatedHidBus>();
-    bus->addDevice(tablet(penDisplay));
     displays = std::make_unique<SceneDisplays>(monitors);
-    EnginePlatform platform;
-    platform.hid = bus;
-    platform.displays = displays.get();
-    auto *window = new MainWindow(std::move(platform));
-    TabletLanguage::instance().setLanguage(language);
+    MainWindow *window = sceneMainWindow({tablet(penDisplay)}, language, displays.get());
     window->findChild<QListWidget *>(QStringLiteral("menuMain"))->setCurrentRow(kMappingPage);
     if (part) {
         window->findChild<QComboBox *>(QStringLiteral("comboScreens"))->setCurrentIndex(1);

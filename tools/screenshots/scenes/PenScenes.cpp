@@ -6,51 +6,27 @@
 #include "app/MainWindow.h"
 #include "config/TabletExecAction.h"
 #include "config/TabletKeyboardAction.h"
-#include "config/TabletLanguage.h"
 #include "config/TabletMediaAction.h"
 #include "config/TabletMiscAction.h"
 #include "config/TabletMouseAction.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
-#include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/dialogs/VActionSelectDlg.h"
 #include "ui/dialogs/VHotkeyOptionDlg.h"
 #include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VPenOptionDlg.h"
 #include "ui/pages/VPenPanel.h"
 
-#include <QDir>
 
 #include <memory>
 
 namespace {
 
-// The tablet's vendor interface as the simulated bus offers it: a name, a product id and the
-// block of string 20 that gives its size and pressure levels.
-QByteArray tabletDescription(const char *product, const char *productId, const char *block)
-{
-    return QStringLiteral(R"({"devices": [{
-        "path": "\\\\?\\hid#vid_5a4c&pid_%2&mi_02#8&2a3b4c5d&0&0000",
-        "vendorId": "0x5A4C", "productId": "0x%2", "usagePage": "0xFF0A",
-        "inputReportLength": 13, "outputReportLength": 13,
-        "indexedStrings": {"2": "%1", "3": "SCREENSHOT", "20": {"hex": "%3"}, "22": {"hex": "02 00 00 00"}}
-    }]})")
-            .arg(QLatin1String(product), QLatin1String(productId), QLatin1String(block))
-            .toUtf8();
-}
 
 // The main window on a simulated tablet, showing the pen page with its curve and application
 // chooser.
-QWidget *penPage(const QByteArray &description, int language)
+QWidget *penPage(const std::vector<SimulatedHidDevice> &tablet, int language)
 {
     prepareScene(language);
-    static std::shared_ptr<SimulatedHidBus> bus;
-    bus = std::make_shared<SimulatedHidBus>();
-    for (const SimulatedHidDevice &device : SimulatedHidDescription::parse(description, QDir()).devices)
-        bus->addDevice(device);
-    EnginePlatform platform;
-    platform.hid = bus;
-    auto *window = new MainWindow(std::move(platform));
-    TabletLanguage::instance().setLanguage(language);
+    MainWindow *window = sceneMainWindow(tablet, language);
     if (const TabletConfigurePtr configure = currentConfigure()) {
         configure->pen.curveEnabled = true;
         configure->pen.appHotkeys = true;
@@ -63,12 +39,12 @@ QWidget *penPage(const QByteArray &description, int language)
 
 QWidget *penTabletPage(int language)
 {
-    return penPage(tabletDescription("QZ-Pen 6", "0064", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
+    return penPage(simulatedTablet("QZ-Pen 6", "0064", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
 }
 
 QWidget *penDisplayPage(int language)
 {
-    return penPage(tabletDescription("QZ-Canvas 16", "1601", "d2 14 01 c6 9b 00 ff 3f d8 13 02 08 00 02 00"),
+    return penPage(simulatedTablet("QZ-Canvas 16", "1601", "d2 14 01 c6 9b 00 ff 3f d8 13 02 08 00 02 00"),
                    language);
 }
 

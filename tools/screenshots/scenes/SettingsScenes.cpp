@@ -6,7 +6,6 @@
 
 #include "app/MainWindow.h"
 #include "config/CommonSettings.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
 #include "ui/dialogs/VMsgboxDlg.h"
 
 #include <QApplication>
@@ -31,12 +30,7 @@ QWidget *settingsPage(int language, Scroll scroll)
     CommonConfigure stored;
     stored.language = std::uint32_t(language);
     saveCommonSettings(stored);
-    static std::shared_ptr<SimulatedHidBus> bus;
-    bus = std::make_shared<SimulatedHidBus>();
-    bus->addDevice(simulatedPenTablet());
-    EnginePlatform platform;
-    platform.hid = bus;
-    auto *window = new MainWindow(std::move(platform));
+    MainWindow *window = sceneMainWindow({simulatedPenTablet()}, language);
     auto *menu = window->findChild<QListWidget *>(QStringLiteral("menuSettings"));
     menu->setCurrentRow(0);
     if (scroll == Scroll::Bottom) {

@@ -4,8 +4,6 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/TabletLanguage.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
 #include "ui/dialogs/VMsgboxDlg.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
@@ -20,15 +18,7 @@ namespace {
 QWidget *mainWindow(int language)
 {
     prepareScene(language);
-    static std::shared_ptr<SimulatedHidBus> bus;
-    bus = std::make_shared<SimulatedHidBus>();
-    bus->addDevice(simulatedPenTablet());
-    EnginePlatform platform;
-    platform.hid = bus;
-    auto *window = new MainWindow(std::move(platform));
-    // The window takes the saved language first; a change afterwards re-translates it.
-    TabletLanguage::instance().setLanguage(language);
-    return window;
+    return sceneMainWindow({simulatedPenTablet()}, language);
 }
 
 QWidget *noDevice(int language)
