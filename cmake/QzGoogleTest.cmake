@@ -66,9 +66,7 @@ function(qz_add_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${QZ_TEST_COMPILE_OPTIONS})
   # The source tree's root reaches the tests through the environment (see SourceTreePath.h).
-  # The slowest test takes about 16 s on an idle machine; 60 s leaves room for a loaded one, and a
-  # Wine process that now and then stalls at its exit after its test passed costs a minute, not
-  # two, before the run's second try.
+  # The slowest test takes about 16 s on an idle machine; 60 s leaves room for a loaded one.
   set(properties TIMEOUT 60 ENVIRONMENT QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR})
   if(arg_LOCK)
     list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
