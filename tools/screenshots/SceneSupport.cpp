@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "config/ModelTables.h"
 #include "config/TabletLanguage.h"
+#include "engine/support/SimulatedTablet.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/widgets/WindowHelpers.h"
 
@@ -31,24 +32,10 @@ void prepareScene(int language)
 
 SimulatedHidDevice simulatedPenTablet()
 {
-    SimulatedHidDevice device;
-    device.path = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
-    device.hardwareIds = {"HID\\VID_5A4C&PID_0064&MI_02"};
-    device.vendorId = 0x5A4C;
-    device.productId = 0x0064;
-    device.usagePage = 0xFF0A;
-    device.inputReportLength = 13;
-    device.outputReportLength = 13;
-    device.indexedStrings[2] = SimulatedHidDescription::utf16String(QStringLiteral("QZ-Pen 6"));
-    device.indexedStrings[3] = SimulatedHidDescription::utf16String(QStringLiteral("QZP6_V1.02"));
-    std::vector<std::uint8_t> block = {0x10, 0x77, 0x60, 0x4f, 0xff, 0x1f, 0xd8, 0x13, 0x02, 6, 0, 0, 0};
-    block.resize(64, 0);
-    device.indexedStrings[20] = block;
-    device.indexedStrings[22] = {0x02, 0x00, 0x00, 0x00};
-    return device;
+    return simulatedTablet("\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000", "QZ-Pen 6");
 }
 
-std::vector<SimulatedHidDevice> simulatedTablet(const char *product, const char *productId, const char *block)
+std::vector<SimulatedHidDevice> describedTablet(const char *product, const char *productId, const char *block)
 {
     const QByteArray description = QStringLiteral(R"({"devices": [{
         "path": "\\\\?\\hid#vid_5a4c&pid_%2&mi_02#8&2a3b4c5d&0&0000",

@@ -28,12 +28,12 @@ enum SceneLanguage : int {
 // The look of the whole program, as its start applies it (models, base sheet), in `language`.
 void prepareScene(int language);
 
-// A "QZ-Pen 6" on its vendor interface: name, firmware, size and pressure block.
+// A "QZ-Pen 6" on its vendor interface, as the engine's tests plug it in.
 SimulatedHidDevice simulatedPenTablet();
 
 // The devices of a description of one tablet's vendor interface: its name, its product id (four hex
 // digits) and the block of string 20 (hex bytes) that gives its size and pressure levels.
-std::vector<SimulatedHidDevice> simulatedTablet(const char *product, const char *productId, const char *block);
+std::vector<SimulatedHidDevice> describedTablet(const char *product, const char *productId, const char *block);
 
 // The main window on a new simulated bus that holds `devices`, in `language`, on the scene's own
 // monitors when it gives them. The bus lives until the next such window is made.

@@ -5,7 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
-#include "engine/hid/simulated/SimulatedHidDescription.h"
+#include "engine/support/SimulatedTablet.h"
 #include "ui/dialogs/VDiagnoseDlg.h"
 
 #include <QTimer>
@@ -24,10 +24,7 @@ constexpr int kReportInterval = 8;
 
 SimulatedHidDevice penTablet()
 {
-    SimulatedHidDevice device = simulatedPenTablet();
-    device.path = kTabletPath;
-    device.indexedStrings[23] = SimulatedHidDescription::utf16String(QStringLiteral("QZP6-A"));
-    return device;
+    return simulatedTablet(kTabletPath, "QZ-Pen 6");
 }
 
 // Step n of a stroke to the lower right with the pen tip down and the pressure rising.

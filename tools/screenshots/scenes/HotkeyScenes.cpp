@@ -62,13 +62,13 @@ QWidget *hotkeyPage(const std::vector<SimulatedHidDevice> &tablet, TabletLayoutC
 
 QWidget *dialTabletPage(int language)
 {
-    return hotkeyPage(simulatedTablet("QZ-Pen 8 Dial", "0069", "c0 9e 38 63 ff 1f d8 13 02 08 00 02 00"),
+    return hotkeyPage(describedTablet("QZ-Pen 8 Dial", "0069", "c0 9e 38 63 ff 1f d8 13 02 08 00 02 00"),
                       TabletLayoutComponent::Dial, language);
 }
 
 QWidget *touchDisplayPage(int language)
 {
-    return hotkeyPage(simulatedTablet("QZ-Canvas 13 Touch", "1302", "30 e6 7b 81 ff 1f d8 13 02 04 02 00 00"),
+    return hotkeyPage(describedTablet("QZ-Canvas 13 Touch", "1302", "30 e6 7b 81 ff 1f d8 13 02 04 02 00 00"),
                       TabletLayoutComponent::Touch, language);
 }
 

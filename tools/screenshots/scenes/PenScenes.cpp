@@ -39,12 +39,12 @@ QWidget *penPage(const std::vector<SimulatedHidDevice> &tablet, int language)
 
 QWidget *penTabletPage(int language)
 {
-    return penPage(simulatedTablet("QZ-Pen 6", "0064", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
+    return penPage(describedTablet("QZ-Pen 6", "0064", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
 }
 
 QWidget *penDisplayPage(int language)
 {
-    return penPage(simulatedTablet("QZ-Canvas 16", "1601", "d2 14 01 c6 9b 00 ff 3f d8 13 02 08 00 02 00"),
+    return penPage(describedTablet("QZ-Canvas 16", "1601", "d2 14 01 c6 9b 00 ff 3f d8 13 02 08 00 02 00"),
                    language);
 }
 
