@@ -8,10 +8,13 @@ qt_prefix=/opt/qt5-i686-w64-mingw32
 qt_archive=$here/../shared/toolchain/qt5.15.8-i686-w64-mingw32-static.tar.xz
 qt64_prefix=/opt/qt5-x86_64-w64-mingw32
 
+# Wine's 32-bit half: installed on its own, so that a mirror whose i386 lists are out of step
+# with its amd64 ones (the multi-arch libraries must match) costs the 32-bit run, not the set-up.
+packages_32bit=(wine32:i386)
 packages=(
   build-essential cmake ninja-build pkg-config file xz-utils ccache python3
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-  wine wine64 wine32:i386 xvfb xauth
+  wine wine64 xvfb xauth
   qtbase5-dev qttools5-dev-tools qtbase5-dev-tools
   googletest
   fonts-noto-core fonts-noto-cjk
@@ -19,18 +22,29 @@ packages=(
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+missing_from() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+mapfile -t missing < <(missing_from "${packages[@]}")
+mapfile -t missing_32bit < <(missing_from "${packages_32bit[@]}")
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
+if [ ${#missing[@]} -gt 0 ] || [ ${#missing_32bit[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]} ${missing_32bit[*]}"
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
-  as_root apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # A mirror in the middle of a sync fails one index now and then; what the others list still installs.
+  as_root apt-get update -qq || echo "setup: some package lists could not be read; installing from the rest"
+  if [ ${#missing[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  if [ ${#missing_32bit[@]} -gt 0 ] &&
+    ! DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing_32bit[@]}" >/dev/null; then
+    echo "setup: ${missing_32bit[*]} could not be installed now; 32-bit programs will not run here (the next set-up tries again)"
+  fi
 fi
 
 if [ ! -x "$qt_prefix/bin/qmake" ]; then
@@ -44,8 +58,15 @@ if [ ! -x "$qt_prefix/bin/qmake" ]; then
 fi
 
 # Where this machine cannot run 32-bit programs, QZTablet's tests run from a 64-bit build,
-# which needs a static Qt for x86_64 as well.
+# which needs a static Qt for x86_64 as well: unpacked like the i686 one, built only where the
+# toolchain folder does not have it.
+qt64_archive=$here/../shared/toolchain/qt5.15.8-x86_64-w64-mingw32-static.tar.xz
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ ! -x "$qt64_prefix/bin/qmake" ]; then
-  echo "setup: this machine cannot run 32-bit programs; building static Qt for x86_64-w64-mingw32 (about 10 minutes)"
-  as_root "$here/scripts/build-qt5-mingw.sh" x86_64-w64-mingw32 "$qt64_prefix"
+  if [ -f "$qt64_archive" ]; then
+    echo "setup: this machine cannot run 32-bit programs; unpacking static Qt for x86_64-w64-mingw32 to /opt"
+    as_root tar -xJf "$qt64_archive" -C /opt
+  else
+    echo "setup: this machine cannot run 32-bit programs; building static Qt for x86_64-w64-mingw32 (about 10 minutes)"
+    as_root "$here/scripts/build-qt5-mingw.sh" x86_64-w64-mingw32 "$qt64_prefix"
+  fi
 fi
