@@ -46,12 +46,6 @@ void VUnitEdit::setUnit(const QString &unit)
     ui->labelUnit->setText(unit);
 }
 
-void VUnitEdit::setEnabled(bool enabled)
-{
-    QWidget::setEnabled(enabled);
-    ui->editValue->setEnabled(enabled);
-}
-
 void VUnitEdit::on_editValue_editingFinished()
 {
     ui->editValue->clearFocus();

@@ -6,7 +6,9 @@ namespace Ui {
 class VUnitEdit;
 }
 
-// A whole number between a caption ("X") and its unit ("pixels").
+// A whole number between a caption ("X") and its unit ("pixels"). Enabling or disabling the widget
+// reaches its number field the way Qt passes it to children; the field is never switched on its
+// own, which would keep it disabled after the widget was enabled again.
 class VUnitEdit : public QWidget
 {
     Q_OBJECT
@@ -20,8 +22,6 @@ public:
     void setRange(int minimum, int maximum);
     void setCaption(const QString &caption);
     void setUnit(const QString &unit);
-    // Enables or disables the widget together with its number field.
-    void setEnabled(bool enabled);
 
 signals:
     void valueChanged(int value);

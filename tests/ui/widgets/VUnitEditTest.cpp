@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 QSpinBox *numberField(VUnitEdit &edit)
@@ -44,17 +46,29 @@ TEST(VUnitEdit, PassesOnEveryChangeOfItsNumberWithinTheRange)
     EXPECT_EQ(typed.at(0).at(0).toInt(), 640);
 }
 
-TEST(VUnitEdit, EnablingReachesTheNumberField)
+TEST(VUnitEdit, EnablingReachesTheNumberFieldWhoeverSwitchesIt)
 {
     QWidget page;
     auto *edit = new VUnitEdit(&page);
-    edit->setEnabled(false);
-    EXPECT_FALSE(edit->isEnabled());
-    EXPECT_FALSE(numberField(*edit)->isEnabled());
-    page.setEnabled(true);
-    edit->setEnabled(true);
-    EXPECT_TRUE(edit->isEnabled());
-    EXPECT_TRUE(numberField(*edit)->isEnabled());
+    QWidget *asWidget = edit;
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        bool expected;
+    } steps[] = {
+        {"the edit disabled", [&] { edit->setEnabled(false); }, false},
+        {"enabled as a QWidget", [&] { asWidget->setEnabled(true); }, true},
+        {"disabled as a QWidget", [&] { asWidget->setEnabled(false); }, false},
+        {"the edit enabled", [&] { edit->setEnabled(true); }, true},
+        {"the page disabled", [&] { page.setEnabled(false); }, false},
+        {"the page enabled", [&] { page.setEnabled(true); }, true},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        EXPECT_EQ(edit->isEnabled(), step.expected);
+        EXPECT_EQ(numberField(*edit)->isEnabled(), step.expected);
+    }
 }
 
 TEST(VUnitEdit, FinishingTheNumberLeavesTheField)
