@@ -13,6 +13,7 @@ VHotkeyCaptureEdit::VHotkeyCaptureEdit(QWidget *parent)
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setContextMenuPolicy(Qt::NoContextMenu);
     installEventFilter(this);
+    connect(this, &QLineEdit::textChanged, this, &VHotkeyCaptureEdit::forgetKeysWhenEmptied);
 }
 
 void VHotkeyCaptureEdit::setTextMode(bool on)
@@ -25,6 +26,15 @@ void VHotkeyCaptureEdit::clear()
 {
     capture.clear();
     QLineEdit::clear();
+}
+
+// A clear that does not pass through this class (a call through a QLineEdit pointer, the
+// clear button, an empty text set from outside) must not leave letters held for the next
+// combination. A combination that itself reads empty keeps its keys.
+void VHotkeyCaptureEdit::forgetKeysWhenEmptied(const QString &text)
+{
+    if (text.isEmpty() && !capture.text().isEmpty())
+        capture.clear();
 }
 
 void VHotkeyCaptureEdit::keyPressEvent(QKeyEvent *event)

@@ -19,6 +19,8 @@ public:
     void setTextMode(bool on);
 
 public slots:
+    // Empties the text and forgets the keys held. QLineEdit::clear, which this hides, and any
+    // other emptying of the text forget them as well.
     void clear();
 
 protected:
@@ -30,6 +32,7 @@ protected:
 private:
     static HotkeyPress pressOf(const QKeyEvent &event);
     static bool isNavigationKey(int key);
+    void forgetKeysWhenEmptied(const QString &text);
 
     HotkeyCapture capture;
     bool textMode = false;

@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -84,15 +87,30 @@ TEST(VHotkeyCaptureEdit, TheTextKeepsTheLastCombinationAfterTheKeysAreReleased)
     EXPECT_EQ(edit.text(), QStringLiteral("Num(7)"));
 }
 
-TEST(VHotkeyCaptureEdit, ClearForgetsTheLettersHeld)
+TEST(VHotkeyCaptureEdit, EveryClearForgetsTheLettersHeld)
 {
-    VHotkeyCaptureEdit edit;
-    QTest::keyPress(&edit, Qt::Key_Control, Qt::ControlModifier);
-    QTest::keyPress(&edit, Qt::Key_A, Qt::ControlModifier);
-    edit.clear();
-    EXPECT_EQ(edit.text(), QString());
-    QTest::keyPress(&edit, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(edit.text(), QStringLiteral("Ctrl+B"));
+    const struct {
+        const char *what;
+        std::function<void(VHotkeyCaptureEdit &)> clear;
+        const char *afterClear;
+        const char *afterNextLetter;
+    } clears[] = {
+        {"no clear", [](VHotkeyCaptureEdit &) {}, "Ctrl+A", "Ctrl+A+B"},
+        {"its own clear", [](VHotkeyCaptureEdit &edit) { edit.clear(); }, "", "Ctrl+B"},
+        {"QLineEdit's clear", [](QLineEdit &edit) { edit.clear(); }, "", "Ctrl+B"},
+        {"an empty text", [](QLineEdit &edit) { edit.setText(QString()); }, "", "Ctrl+B"},
+    };
+    for (const auto &entry : clears) {
+        SCOPED_TRACE(entry.what);
+        VHotkeyCaptureEdit edit;
+        QTest::keyPress(&edit, Qt::Key_A, Qt::ControlModifier);
+        entry.clear(edit);
+        EXPECT_EQ(edit.text(), QLatin1String(entry.afterClear));
+        // Ctrl is still held: QTest would press it again, which by itself forgets the letters.
+        QKeyEvent letter(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier);
+        QApplication::sendEvent(&edit, &letter);
+        EXPECT_EQ(edit.text(), QLatin1String(entry.afterNextLetter));
+    }
 }
 
 TEST(VHotkeyCaptureEdit, TextModeTypesFreelyWithItsContextMenu)
