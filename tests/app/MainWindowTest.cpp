@@ -16,6 +16,7 @@
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VPenPanel.h"
+#include "ui/widgets/VMacAccessibilityBanner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -140,6 +141,10 @@ TEST_F(MainWindowTest, WithoutATabletTheNoDeviceDialogStandsInAndAnArrivalBrings
     EXPECT_EQ(window.child<QComboBox>("comboDevices")->itemText(0), QLatin1String(kPenSix));
     EXPECT_TRUE(window.child<VPenPanel>("penPanel")->isVisible());
     EXPECT_FALSE(window->windowState().testFlag(Qt::WindowMinimized));
+    const auto *banner = window.child<VMacAccessibilityBanner>("widgetAccessibilityBanner");
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->geometry(), QRect(210, 40, 760, 480));
+    EXPECT_FALSE(banner->isVisible());
 
     window.bus->removeDevice(kPenSixPath);
     window->appLogic().onTabletStatus(TabletStatus::Removed, kPenSixPath);
