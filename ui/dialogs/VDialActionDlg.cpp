@@ -49,8 +49,8 @@ VDialActionDlg::VDialActionDlg(const DialActionSelection &current, QWidget *pare
         checks[i]->setChecked(functions[i].left || functions[i].right);
     }
     for (int i = 0; i < kFunctions; ++i) {
-        showAction({i, true});
-        showAction({i, false});
+        showGivenAction({i, true});
+        showGivenAction({i, false});
     }
     ui->btnOK->setFocusPolicy(Qt::NoFocus);
     ui->btnCancel->setFocusPolicy(Qt::NoFocus);
@@ -81,11 +81,21 @@ VRichButton *VDialActionDlg::buttonOf(const Row &row) const
     return row.left ? leftRows[std::size_t(row.function)] : rightRows[std::size_t(row.function)];
 }
 
-// Every row carries its side and number, whether it holds an action or not.
-void VDialActionDlg::showAction(const Row &row)
+// A side without an action keeps its empty row.
+void VDialActionDlg::showGivenAction(const Row &row)
 {
     const TabletActionPtr &action = actionOf(row);
+    if (!action)
+        return;
     const QString title = (row.left ? QStringLiteral("[ L%1 ]") : QStringLiteral("[ R%1 ]")).arg(row.function + 1);
+    buttonOf(row)->setTexts(title, TabletLanguage::instance().translateWord(action->tip), action->displayText());
+}
+
+// A chosen action is marked by its side alone; choosing none leaves the row saying so.
+void VDialActionDlg::showChosenAction(const Row &row)
+{
+    const TabletActionPtr &action = actionOf(row);
+    const QString title = row.left ? QStringLiteral("L") : QStringLiteral("R");
     if (action)
         buttonOf(row)->setTexts(title, TabletLanguage::instance().translateWord(action->tip), action->displayText());
     else
@@ -104,7 +114,7 @@ void VDialActionDlg::slotRBClickButton()
     if (!chooseAction || !chooseAction(this, request))
         return;
     actionOf(row) = request.action;
-    showAction(row);
+    showChosenAction(row);
 }
 
 // Actions never change: a new description makes a new action in the row's place.

@@ -48,7 +48,8 @@ private:
     Row rowOf(QObject *button) const;
     TabletActionPtr &actionOf(const Row &row);
     VRichButton *buttonOf(const Row &row) const;
-    void showAction(const Row &row);
+    void showGivenAction(const Row &row);
+    void showChosenAction(const Row &row);
 
     std::unique_ptr<Ui::VDialActionDlg> ui;
     const DialActionSelection given;
