@@ -63,14 +63,12 @@ QString pairDescription(const ActionPair &pair)
     return text;
 }
 
+// Both sides keep their places: a missing side leaves its part empty beside the gap.
 QString pairContent(const ActionPair &pair)
 {
-    QStringList sides;
-    if (pair.first)
-        sides << QStringLiteral("[ L ] %1").arg(pair.first->displayText());
-    if (pair.second)
-        sides << QStringLiteral("[ R ] %1").arg(pair.second->displayText());
-    return sides.join(QStringLiteral("   "));
+    const QString left = pair.first ? QStringLiteral("[ L ] %1").arg(pair.first->displayText()) : QString();
+    const QString right = pair.second ? QStringLiteral("[ R ] %1").arg(pair.second->displayText()) : QString();
+    return left + QStringLiteral("   ") + right;
 }
 
 } // namespace

@@ -231,11 +231,24 @@ TEST_F(VHotkeyPanelTest, ADialShowsItsActivePairOrItsFirstWhenTheIndexLiesOutsid
         EXPECT_EQ(row().description, entry.expected.description);
         EXPECT_EQ(row().content, entry.expected.content);
     }
-    configure->hotkey.dials.at(1).pairs[0].second.reset();
     configure->hotkey.dials.at(1).index = 0;
-    selectDial();
-    EXPECT_EQ(row().content, QStringLiteral("[ L ] Ctrl+-"));
-    EXPECT_EQ(row().description, QStringLiteral("Zoom Out"));
+    const ActionPair zoom = configure->hotkey.dials.at(1).pairs[0];
+    const struct {
+        bool left;
+        bool right;
+        const char *description;
+        const char *content;
+    } oneSided[] = {
+        {true, false, "Zoom Out", "[ L ] Ctrl+-   "},
+        {false, true, " / Zoom In", "   [ R ] Ctrl+="},
+    };
+    for (const auto &entry : oneSided) {
+        SCOPED_TRACE(entry.content);
+        configure->hotkey.dials.at(1).pairs[0] = {entry.left ? zoom.first : nullptr, entry.right ? zoom.second : nullptr};
+        selectDial();
+        EXPECT_EQ(row().description, QLatin1String(entry.description));
+        EXPECT_EQ(row().content, QLatin1String(entry.content));
+    }
     configure->hotkey.dials.erase(1);
     selectDial();
     EXPECT_EQ(row().content, QStringLiteral("Invalid"));
@@ -349,7 +362,7 @@ TEST_F(VHotkeyPanelTest, TheDialKeepsItsActivePairWhileItHasItAndStartsAgainOthe
         EXPECT_EQ(dial.pairs.size(), std::size_t(entry.pairs));
         EXPECT_EQ(dial.index, entry.expectedIndex);
         EXPECT_EQ(applied, 1);
-        EXPECT_EQ(row().content, entry.pairs ? QStringLiteral("[ L ] L") : QStringLiteral("Invalid"));
+        EXPECT_EQ(row().content, entry.pairs ? QStringLiteral("[ L ] L   ") : QStringLiteral("Invalid"));
     }
 }
 
