@@ -163,7 +163,7 @@ awk '!/^#/ && NF { print "   ", $12, $13 }' "$output_log" | sort | uniq -c
 check "every report's tilt bytes are 00 00" test -z "$(awk '!/^#/ && NF && ($12 != "00" || $13 != "00")' "$output_log")"
 check "the stroke reached the virtual device" test -s "$output_log"
 echo "the program's library lookup:"
-grep 'Nibwire hash' "$out/run-a/program.log" | sed 's/^/    /'
+grep -E 'Nibwire_(32|64) hash' "$out/run-a/program.log" | sed 's/^/    /'
 xdotool mousemove --window "$diagnose" 597 450 click 1
 sleep 1
 

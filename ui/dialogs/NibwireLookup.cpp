@@ -12,8 +12,8 @@ const char *const kFileNames[] = {"Wintab32.dll", "Nibwire.dll"};
 
 } // namespace
 
-NibwireLookup::NibwireLookup(QStringList folders, DigestTable knownBuilds)
-    : folders(std::move(folders)), knownBuilds(std::move(knownBuilds))
+NibwireLookup::NibwireLookup(bool x64, QStringList folders, DigestTable knownBuilds)
+    : x64(x64), folders(std::move(folders)), knownBuilds(std::move(knownBuilds))
 {
 }
 
@@ -26,7 +26,7 @@ InstalledLibrary NibwireLookup::find() const
             const QString digest = fileDigest(path);
             if (digest.isEmpty())
                 continue;
-            qDebug().noquote() << "Nibwire hash" << path << digest;
+            qDebug().noquote() << (x64 ? "Nibwire_64 hash" : "Nibwire_32 hash") << digest << path;
             const auto known = knownBuilds.find(digest);
             if (known != knownBuilds.end()) {
                 library.found = true;

@@ -16,7 +16,8 @@ public:
     // Lowercase hexadecimal SHA-256 digest of a build -> its version text.
     using DigestTable = std::map<QString, QString>;
 
-    NibwireLookup(QStringList folders, DigestTable knownBuilds);
+    // x64 names the bitness looked for in the debug line of each file read.
+    NibwireLookup(bool x64, QStringList folders, DigestTable knownBuilds);
 
     // The first file of a known build, folder by folder in the given order; not found when no
     // file is readable or none is a known build.
@@ -26,6 +27,7 @@ public:
     static QString fileDigest(const QString &path);
 
 private:
+    bool x64;
     QStringList folders;
     DigestTable knownBuilds;
 };

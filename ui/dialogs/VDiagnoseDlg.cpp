@@ -144,7 +144,7 @@ void VDiagnoseDlg::retranslate()
 bool VDiagnoseDlg::nibwireFileExist(bool x64, QString *version)
 {
     const QStringList folders = librarySource() ? librarySource()(x64) : QStringList();
-    const InstalledLibrary library = NibwireLookup(folders, knownNibwireBuilds(x64)).find();
+    const InstalledLibrary library = NibwireLookup(x64, folders, knownNibwireBuilds(x64)).find();
     if (library.found && version)
         *version = library.version;
     return library.found;
