@@ -7,6 +7,7 @@
 #include "config/TabletLanguage.h"
 #include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/dialogs/VMsgboxDlg.h"
+#include "ui/pages/ConfigurationSave.h"
 #include "ui/pages/VLanguageItem.h"
 #include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VRichList.h"
@@ -323,7 +324,7 @@ void VSettingsPanel::applyConfigure()
     if (updating)
         return;
     applyConfigureFromPanel();
-    saveConfigure();
+    ConfigurationSave::configure().tell();
 }
 
 void VSettingsPanel::retranslate()
@@ -404,8 +405,7 @@ void VSettingsPanel::resetSettings()
     // language is stored in them.
     setCurrentConfigure(defaults);
     languageItem->setLanguage(int(defaults->common.language));
-    saveConfigure();
-    saveAppProfiles();
+    ConfigurationSave::configureAndProfiles().tell();
     if (deviceHooks.reopenDevices)
         deviceHooks.reopenDevices();
     applyConfigure();

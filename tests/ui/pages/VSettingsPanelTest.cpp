@@ -9,6 +9,7 @@
 #include "config/SettingsPackage.h"
 #include "config/TabletLanguage.h"
 #include "support/QtPrinters.h"
+#include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VLanguageItem.h"
 #include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VRichList.h"
@@ -201,6 +202,26 @@ TEST_F(VSettingsPanelTest, EachSwitchGoesToTheEngineAndToBothFilesAtOnce)
         const TabletConfigurePtr stored = loadConfigure(kPenSix, false, {});
         ASSERT_TRUE(stored) << "the model's file is written too";
         EXPECT_EQ(stored->common.*row.field, !before);
+    }
+}
+
+// A folder where a file goes stands for a disk that takes no file there.
+TEST_F(VSettingsPanelTest, ASwitchTheDiskCannotKeepIsSaidSo)
+{
+    VTipMsgboxDlg::createInstance();
+    for (const char *blocked : {"the model's file", "comm.xml"}) {
+        SCOPED_TRACE(blocked);
+        IsolatedDataLocation::clear();
+        const QString path = QLatin1String(blocked) == QLatin1String("comm.xml") ? commonSettingsPath() : userConfigPath(kPenSix);
+        ASSERT_TRUE(QDir().mkpath(path));
+        VTipMsgboxDlg::instance()->slotShowMessage(QString());
+        TestPage test;
+        test.page.updateFromConfigure();
+
+        test.flip("Pen tilt data");
+
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), QStringLiteral("Configuration not saved"));
+        EXPECT_EQ(test.applied, 1) << "the engine has the change all the same";
     }
 }
 
