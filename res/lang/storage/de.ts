@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Application settings not saved</source>
-        <translation>Anwendungseinstellungen nicht gespeichert</translation>
+        <translation>Anwendungsprofile nicht gespeichert</translation>
     </message>
 </context>
 </TS>

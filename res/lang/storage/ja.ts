@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Application settings not saved</source>
-        <translation>アプリケーションの設定を保存できませんでした</translation>
+        <translation>アプリケーション設定を保存できませんでした</translation>
     </message>
 </context>
 </TS>
