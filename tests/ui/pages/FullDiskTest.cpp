@@ -6,7 +6,6 @@
 #include "config/AppProfileStore.h"
 #include "config/ConfigureStore.h"
 #include "config/DataFolders.h"
-#include "config/ModelTables.h"
 #include "config/TabletMouseAction.h"
 #include "support/QtPrinters.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
@@ -52,8 +51,6 @@ protected:
             GTEST_SKIP() << "no small file system at " << location.toStdString()
                          << ": the fixture small_disk mounts one there when the run may mount (as root)";
 
-        if (!layoutForModel(kModel))
-            loadModelTables();
         const TabletConfigurePtr defaults = loadConfigure(kModel, true, {});
         ASSERT_TRUE(defaults);
         configure = std::make_shared<TabletConfigure>(*defaults);
@@ -95,6 +92,7 @@ protected:
         return false;
     }
 
+    // The folder may be a mount point, which stays.
     void emptyLocation() const
     {
         QDir folder(location);
@@ -142,7 +140,6 @@ TEST_F(FullDisk, SaveOnThePenPageKeepsEveryFileAndSaysNothingWasSaved)
     const Files before = files();
     ASSERT_EQ(before.size(), 3) << "the model's file, comm.xml and the profile";
     VPenPanel page;
-    page.updateFromConfigure();
     configure->pen.step = 7;
     configure->common.tilt = !configure->common.tilt;
     appProfiles()[0].path = QStringLiteral("C:/Programs/Krita.exe");
@@ -165,20 +162,20 @@ TEST_F(FullDisk, AnExportKeepsTheOldPackageAndSaysItCouldNotBeWritten)
     prompts.saveFileName = [&package](QWidget *, const QString &, const QString &, const QString &) { return package; };
     prompts.message = [&messages](const QString &title, const QString &text) { messages << title + QLatin1Char(':') + text; };
     page.setPrompts(prompts);
-    VRichItem *exportRow = nullptr;
+    QPushButton *exportButton = nullptr;
     for (VRichItem *row : page.findChildren<VRichItem *>()) {
         if (row->findChild<QLabel *>(QStringLiteral("riLabelTitle"))->text() == QLatin1String("Export Settings"))
-            exportRow = row;
+            exportButton = row->findChild<QPushButton *>(QStringLiteral("riBtnMain"));
     }
-    ASSERT_TRUE(exportRow);
-    exportRow->findChild<QPushButton *>(QStringLiteral("riBtnMain"))->click();
+    ASSERT_TRUE(exportButton);
+    exportButton->click();
     ASSERT_EQ(messages, QStringList{QStringLiteral("Export Settings:Settings export completed")});
     saveWhileThereIsRoom(3);
     const Files before = files();
     messages.clear();
     ASSERT_TRUE(fill());
 
-    exportRow->findChild<QPushButton *>(QStringLiteral("riBtnMain"))->click();
+    exportButton->click();
 
     EXPECT_EQ(messages, QStringList{QStringLiteral("Export Settings:Settings export abort\nCould not be written: ")
                                     + QDir::toNativeSeparators(package)});
