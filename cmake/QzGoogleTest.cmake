@@ -39,8 +39,10 @@ endfunction()
 # OFFSCREEN (with GUI or WIDGETS): Qt's offscreen platform in every tree, also under Wine, so that
 # windows of tests running side by side do not take each other's activation and focus.
 # LOCK: no two tests that name the same resource run at once (objects of the Windows session).
+# FIXTURE with FIXTURE_TESTS (a GoogleTest filter such as "FullDisk.*"): the tests that the filter
+# selects need that CTest fixture and run one at a time; the others do not.
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT;GUI;WIDGETS;OFFSCREEN" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI;WIDGETS;OFFSCREEN" "LOCK;FIXTURE;FIXTURE_TESTS" "SOURCES;LIBS" ${ARGN})
   qz_drop_qt_testcase_builddir()
   add_executable(${name} ${arg_SOURCES})
   if(arg_WIDGETS)
@@ -71,6 +73,13 @@ function(qz_add_test name)
   if(arg_LOCK)
     list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES ${properties})
+  if(arg_FIXTURE)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "-${arg_FIXTURE_TESTS}"
+                         PROPERTIES ${properties})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "${arg_FIXTURE_TESTS}"
+                         PROPERTIES ${properties} FIXTURES_REQUIRED ${arg_FIXTURE} RESOURCE_LOCK ${arg_FIXTURE})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         PROPERTIES ${properties})
+  endif()
 endfunction()

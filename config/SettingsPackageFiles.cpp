@@ -88,22 +88,35 @@ SettingsPackageFiles::ExportResult SettingsPackageFiles::exportTo(const QString 
                                                               : ExportResult::Failed;
 }
 
-SettingsPackageFiles::ImportResult SettingsPackageFiles::importFrom(const QString &path,
+SettingsPackageFiles::ImportReport SettingsPackageFiles::importFrom(const QString &path,
                                                                     const SettingsFolders &folders)
 {
+    ImportReport report;
     QByteArray package;
     bool tooLarge = false;
     if (!readPackage(path, package, tooLarge))
-        return ImportResult::NotRead;
+        return report;
     SettingsPackageEntries entries;
-    if (tooLarge || SettingsPackage::decode(package, entries) != SettingsPackage::Refusal::None)
-        return ImportResult::Refused;
+    if (tooLarge || SettingsPackage::decode(package, entries) != SettingsPackage::Refusal::None) {
+        report.result = ImportResult::Refused;
+        return report;
+    }
 
-    bool allWritten = true;
+    bool anyWritten = false;
     for (const SettingsPackageEntry &entry : entries) {
         const QString target = QDir(folders.folderOf(entry.kind)).filePath(entry.name);
-        allWritten = WholeFile::write(target, entry.data)
-                && QFile::setPermissions(target, kImportedPermissions) && allWritten;
+        if (!WholeFile::write(target, entry.data)) {
+            report.unwritten << entry.name;
+            continue;
+        }
+        // The content is in place either way; a file system without these permissions keeps
+        // its own.
+        QFile::setPermissions(target, kImportedPermissions);
+        anyWritten = true;
     }
-    return allWritten ? ImportResult::Completed : ImportResult::WriteFailed;
+    if (report.unwritten.isEmpty())
+        report.result = ImportResult::Completed;
+    else
+        report.result = anyWritten ? ImportResult::PartlyWritten : ImportResult::NothingWritten;
+    return report;
 }

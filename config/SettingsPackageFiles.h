@@ -3,6 +3,7 @@
 #include "config/SettingsPackage.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -37,8 +38,17 @@ public:
         NotRead,
         // The package broke a rule of its format: nothing was written.
         Refused,
-        // A file of the package could not be written; the others were.
-        WriteFailed,
+        // Some files of the package could not be written; the others were.
+        PartlyWritten,
+        // Not one file of the package could be written.
+        NothingWritten,
+    };
+
+    struct ImportReport
+    {
+        ImportResult result = ImportResult::NotRead;
+        // The names of the package's files that could not be written, in package order.
+        QStringList unwritten;
     };
 
     // The files a package takes, in package order: the "*.xml" files of the user configuration
@@ -47,6 +57,7 @@ public:
     static SettingsPackageEntries collect(const SettingsFolders &folders);
     static ExportResult exportTo(const QString &path, const SettingsFolders &folders);
     // Checks the whole package, then replaces each of its files in its folder (readable by all,
-    // writable by the owner); other files of the folders stay.
-    static ImportResult importFrom(const QString &path, const SettingsFolders &folders);
+    // writable by the owner); other files of the folders stay. A file that cannot be written
+    // keeps its old content and does not stop the files after it.
+    static ImportReport importFrom(const QString &path, const SettingsFolders &folders);
 };

@@ -19,7 +19,10 @@ bool write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // A small file waits in the write buffer, and commit() writes it without looking at the
+    // result: a full disk would still put the cut-short file in place of the old one. So every
+    // byte reaches the system here, where a failure can still cancel the whole write.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

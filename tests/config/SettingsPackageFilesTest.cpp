@@ -142,7 +142,7 @@ TEST(SettingsPackageFiles, ImportBringsBackEveryFileAndLeavesTheOthers)
     TestFolders target;
     target.write(QStringLiteral("conf/usr/QZ-Pen 6.xml"), "older pen six");
     target.write(QStringLiteral("conf/app/GIMP.xml"), "<Application gimp/>");
-    ASSERT_EQ(SettingsPackageFiles::importFrom(package, target.folders()), ImportResult::Completed);
+    ASSERT_EQ(SettingsPackageFiles::importFrom(package, target.folders()).result, ImportResult::Completed);
 
     QMap<QString, QByteArray> expected = saved;
     expected.insert(QStringLiteral("conf/app/GIMP.xml"), "<Application gimp/>");
@@ -182,7 +182,7 @@ TEST(SettingsPackageFiles, AHostilePackageWritesNothing)
         test.write(QStringLiteral("hostile.zlpkg"), entry.package);
         const QMap<QString, QByteArray> before = test.contents();
 
-        EXPECT_EQ(SettingsPackageFiles::importFrom(test.path(QStringLiteral("hostile.zlpkg")), test.folders()),
+        EXPECT_EQ(SettingsPackageFiles::importFrom(test.path(QStringLiteral("hostile.zlpkg")), test.folders()).result,
                   ImportResult::Refused);
 
         EXPECT_EQ(test.contents(), before);
@@ -193,16 +193,51 @@ TEST(SettingsPackageFiles, ImportTellsWhatWentWrong)
 {
     TestFolders test;
     const QString package = test.path(QStringLiteral("backup.zlpkg"));
-    EXPECT_EQ(SettingsPackageFiles::importFrom(package, test.folders()), ImportResult::NotRead);
-
-    test.write(QStringLiteral("backup.zlpkg"),
-               SettingsPackage::encode({{1, QStringLiteral("Krita.xml"), "krita"}, {2, QStringLiteral("comm.xml"), "common"}}));
-    SettingsFolders noProfileFolder = test.folders();
-    noProfileFolder.appProfile = test.path(QStringLiteral("missing"));
-    EXPECT_EQ(SettingsPackageFiles::importFrom(package, noProfileFolder), ImportResult::WriteFailed);
-    EXPECT_TRUE(QFile::exists(test.path(QStringLiteral("conf/comm.xml")))) << "the other files are written";
+    EXPECT_EQ(SettingsPackageFiles::importFrom(package, test.folders()).result, ImportResult::NotRead);
 
     QFile huge(package);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(64 * 1024 * 1024 + 1));
-    EXPECT_EQ(SettingsPackageFiles::importFrom(package, test.folders()), ImportResult::Refused);
+    huge.close();
+    EXPECT_EQ(SettingsPackageFiles::importFrom(package, test.folders()).result, ImportResult::Refused);
+}
+
+// A file that cannot be written is named and does not stop the files after it.
+TEST(SettingsPackageFiles, AnImportNamesTheFilesItCouldNotWrite)
+{
+    const struct {
+        const char *what;
+        bool profileFolderThere;
+        bool commonFileBlocked;
+        ImportResult result;
+        QStringList unwritten;
+    } cases[] = {
+        {"all written", true, false, ImportResult::Completed, {}},
+        {"the profile folder missing", false, false, ImportResult::PartlyWritten, {"Krita.xml", "GIMP.xml"}},
+        {"a folder where comm.xml goes", true, true, ImportResult::PartlyWritten, {"comm.xml"}},
+        {"nothing could be written", false, true, ImportResult::NothingWritten, {"Krita.xml", "GIMP.xml", "comm.xml"}},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        TestFolders test;
+        test.write(QStringLiteral("backup.zlpkg"),
+                   SettingsPackage::encode({{1, QStringLiteral("Krita.xml"), "krita"},
+                                            {1, QStringLiteral("GIMP.xml"), "gimp"},
+                                            {2, QStringLiteral("comm.xml"), "common"}}));
+        SettingsFolders folders = test.folders();
+        if (!entry.profileFolderThere)
+            folders.appProfile = test.path(QStringLiteral("missing"));
+        if (entry.commonFileBlocked) {
+            ASSERT_TRUE(QDir(test.path(QStringLiteral("conf"))).mkpath(QStringLiteral("comm.xml")));
+        }
+
+        const SettingsPackageFiles::ImportReport report =
+                SettingsPackageFiles::importFrom(test.path(QStringLiteral("backup.zlpkg")), folders);
+
+        EXPECT_EQ(report.result, entry.result);
+        EXPECT_EQ(report.unwritten, entry.unwritten);
+        const QMap<QString, QByteArray> files = test.contents();
+        EXPECT_EQ(files.value(QStringLiteral("conf/app/GIMP.xml")), entry.profileFolderThere ? "gimp" : QByteArray());
+        EXPECT_EQ(files.value(QStringLiteral("conf/comm.xml")), entry.commonFileBlocked ? QByteArray() : "common");
+    }
 }

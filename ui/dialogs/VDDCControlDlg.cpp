@@ -97,16 +97,14 @@ void VDDCControlDlg::setMonitorAccess(DdcMonitorAccess access)
 }
 
 // The display's place in the monitor list need not be its place among the displays that DDC/CI
-// counts, so the display is found by its device name.
+// counts, so the display is found by its device name. A display that does not answer over DDC/CI
+// is, for the user, one that could not be found.
 void VDDCControlDlg::openMonitor(const MonitorInfo &monitor)
 {
     const DdcMonitorAccess &access = monitorAccess();
     const int index = access.displayIndex ? access.displayIndex(monitor.deviceName) : -1;
-    if (index < 0) {
+    if (index < 0 || !openMonitorAt(index))
         VTipMsgboxDlg::showTipMessage(tr("The display could not be found; its picture cannot be adjusted."));
-        return;
-    }
-    openMonitorAt(index);
 }
 
 bool VDDCControlDlg::openMonitorAt(int index)

@@ -32,7 +32,7 @@ public:
     static void setMonitorAccess(DdcMonitorAccess access);
 
     // Runs the dialog for the display of the monitor's device name; when no display has that
-    // name, nothing opens and a tip says so.
+    // name, or it does not answer over DDC/CI, nothing opens and a tip says so.
     void openMonitor(const MonitorInfo &monitor);
     // Runs the dialog modally for the display of that index; false when it cannot be opened over
     // DDC/CI (nothing is shown then).

@@ -13,6 +13,7 @@
 #include "ui/dialogs/VHotkeyOptionDlg.h"
 #include "ui/dialogs/VHotkeyPreviewDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/ConfigurationSave.h"
 #include "ui/pages/VHotkeyLayoutPanel.h"
 #include "ui/widgets/VRichButton.h"
 #include "ui/widgets/WindowHelpers.h"
@@ -395,11 +396,9 @@ void VHotkeyPanel::on_btnRestoreDefault_clicked()
 
 void VHotkeyPanel::on_btnOK_clicked()
 {
-    const bool saved = saveConfigure();
-    saveAppProfiles();
+    const ConfigurationSave save = ConfigurationSave::configureAndProfiles();
     applyConfigure();
-    if (saved)
-        VTipMsgboxDlg::showTipMessage(tr("Configuration saved"));
+    save.tell(tr("Configuration saved"));
 }
 
 // ---- the page's hooks

@@ -13,6 +13,7 @@
 #include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/ConfigurationSave.h"
 #include "ui/pages/MappingAreaRules.h"
 #include "ui/pages/MappingScreenPart.h"
 #include "ui/widgets/VDisplayMappingPanel.h"
@@ -227,7 +228,7 @@ void VMappingPanel::followDisplayRotation()
         stored = loadConfigure(configure->model, true, ConfigureMonitorList());
     if (stored) {
         stored->mapping.rotation = record.monitor.rotation;
-        saveConfigureTo(*stored, userConfigPath(configure->model), QString());
+        ConfigurationSave::modelFile(*stored, userConfigPath(configure->model)).tell();
     }
 }
 
@@ -393,8 +394,7 @@ void VMappingPanel::on_btnAspectRatio_clicked()
 
 void VMappingPanel::on_btnOK_clicked()
 {
-    if (saveConfigure())
-        VTipMsgboxDlg::showTipMessage(tr("Configuration saved"));
+    ConfigurationSave::configure().tell(tr("Configuration saved"));
 }
 
 void VMappingPanel::on_comboRotation_currentIndexChanged(int index)

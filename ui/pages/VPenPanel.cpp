@@ -9,7 +9,7 @@
 #include "config/TabletPenPacketWrapper.h"
 #include "ui/dialogs/VActionSelectDlg.h"
 #include "ui/dialogs/VPenOptionDlg.h"
-#include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/ConfigurationSave.h"
 #include "ui/widgets/WindowHelpers.h"
 #include "ui_VPenPanel.h"
 
@@ -372,11 +372,9 @@ void VPenPanel::on_sliderRelative_valueChanged(int value)
 
 void VPenPanel::on_btnOK_clicked()
 {
-    const bool saved = saveConfigure();
-    saveAppProfiles();
+    const ConfigurationSave save = ConfigurationSave::configureAndProfiles();
     applyConfigure();
-    if (saved)
-        VTipMsgboxDlg::showTipMessage(tr("Configuration saved"));
+    save.tell(tr("Configuration saved"));
 }
 
 void VPenPanel::on_btnRestore_clicked()

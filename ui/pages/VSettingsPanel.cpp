@@ -7,6 +7,7 @@
 #include "config/TabletLanguage.h"
 #include "ui/dialogs/VDiagnoseDlg.h"
 #include "ui/dialogs/VMsgboxDlg.h"
+#include "ui/pages/ConfigurationSave.h"
 #include "ui/pages/VLanguageItem.h"
 #include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VRichList.h"
@@ -14,6 +15,7 @@
 #include "ui_VSettingsPanel.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -119,7 +121,14 @@ QIcon executableIcon(const QString &path)
     return QFileIconProvider().icon(QFileInfo(path));
 }
 
-QString exportMessage(SettingsPackageFiles::ExportResult result)
+// A failure names the files that could not be written (each keeps what it held before).
+QString withUnwritten(const QString &message, const QStringList &files)
+{
+    return message + QLatin1Char('\n')
+           + VSettingsPanel::tr("Could not be written: %1").arg(QDir::toNativeSeparators(files.join(QStringLiteral(", "))));
+}
+
+QString exportMessage(SettingsPackageFiles::ExportResult result, const QString &target)
 {
     switch (result) {
     case SettingsPackageFiles::ExportResult::Completed:
@@ -129,7 +138,24 @@ QString exportMessage(SettingsPackageFiles::ExportResult result)
     case SettingsPackageFiles::ExportResult::Failed:
         break;
     }
-    return VSettingsPanel::tr("Settings export abort");
+    return withUnwritten(VSettingsPanel::tr("Settings export abort"), {target});
+}
+
+QString importMessage(const SettingsPackageFiles::ImportReport &report)
+{
+    using ImportResult = SettingsPackageFiles::ImportResult;
+    switch (report.result) {
+    case ImportResult::Completed:
+        return VSettingsPanel::tr("Settings import completed");
+    case ImportResult::PartlyWritten:
+        return withUnwritten(VSettingsPanel::tr("Settings partly imported"), report.unwritten);
+    case ImportResult::NothingWritten:
+        return withUnwritten(VSettingsPanel::tr("Settings import abort"), report.unwritten);
+    case ImportResult::NotRead:
+    case ImportResult::Refused:
+        break;
+    }
+    return VSettingsPanel::tr("Settings import abort");
 }
 
 void askQuestionBox(VMsgboxDlg &box, const QString &title, const QString &text)
@@ -323,7 +349,7 @@ void VSettingsPanel::applyConfigure()
     if (updating)
         return;
     applyConfigureFromPanel();
-    saveConfigure();
+    ConfigurationSave::configure().tell();
 }
 
 void VSettingsPanel::retranslate()
@@ -362,9 +388,9 @@ void VSettingsPanel::exportSettingsPackage()
     const QString chosen = prompts.saveFileName(this, tr("Export Settings"), proposed, kPackageFilter);
     if (chosen.isEmpty())
         return;
-    const SettingsPackageFiles::ExportResult result = SettingsPackageFiles::exportTo(
-            SettingsPackage::withPackageExtension(chosen), SettingsFolders::user());
-    prompts.message(tr("Export Settings"), exportMessage(result));
+    const QString target = SettingsPackage::withPackageExtension(chosen);
+    const SettingsPackageFiles::ExportResult result = SettingsPackageFiles::exportTo(target, SettingsFolders::user());
+    prompts.message(tr("Export Settings"), exportMessage(result, target));
 }
 
 // Whatever the package wrote is taken up at once: the profiles, and the configuration through
@@ -375,15 +401,13 @@ void VSettingsPanel::importSettingsPackage()
     if (chosen.isEmpty())
         return;
     using ImportResult = SettingsPackageFiles::ImportResult;
-    const ImportResult result = SettingsPackageFiles::importFrom(chosen, SettingsFolders::user());
-    if (result == ImportResult::Completed || result == ImportResult::WriteFailed) {
+    const SettingsPackageFiles::ImportReport report = SettingsPackageFiles::importFrom(chosen, SettingsFolders::user());
+    if (report.result == ImportResult::Completed || report.result == ImportResult::PartlyWritten) {
         setAppProfiles(loadAppProfiles(executableIcon));
         if (deviceHooks.reopenDevices)
             deviceHooks.reopenDevices();
     }
-    prompts.message(tr("Import Settings"), result == ImportResult::Completed
-                                                   ? tr("Settings import completed")
-                                                   : tr("Settings import abort"));
+    prompts.message(tr("Import Settings"), importMessage(report));
 }
 
 void VSettingsPanel::resetSettings()
@@ -404,8 +428,7 @@ void VSettingsPanel::resetSettings()
     // language is stored in them.
     setCurrentConfigure(defaults);
     languageItem->setLanguage(int(defaults->common.language));
-    saveConfigure();
-    saveAppProfiles();
+    ConfigurationSave::configureAndProfiles().tell();
     if (deviceHooks.reopenDevices)
         deviceHooks.reopenDevices();
     applyConfigure();

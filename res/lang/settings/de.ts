@@ -151,6 +151,14 @@
         <translation>Import der Einstellungen abgeschlossen</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Einstellungen nur teilweise importiert</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Blendet die Beschreibung der Express-Tasten ein oder aus</translation>
     </message>

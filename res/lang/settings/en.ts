@@ -151,6 +151,14 @@
         <translation>Settings import completed</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Settings partly imported</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Could not be written: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Switch of hotkey description</translation>
     </message>

@@ -151,6 +151,14 @@
         <translation>Importación de la configuración completada</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>La configuración se importó solo en parte</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>No se pudo escribir: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Muestra u oculta la descripción de las teclas rápidas</translation>
     </message>

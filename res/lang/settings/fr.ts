@@ -151,6 +151,14 @@
         <translation>Importation des paramètres terminée</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Paramètres importés en partie</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Impossible d'écrire : %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Affiche ou masque la description des touches express</translation>
     </message>

@@ -151,6 +151,14 @@
         <translation>Importazione delle impostazioni completata</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Impostazioni importate solo in parte</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Impossibile scrivere: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Mostra o nasconde la descrizione dei tasti rapidi</translation>
     </message>

@@ -151,6 +151,14 @@
         <translation>設定のインポートが完了しました</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>設定の一部のみをインポートしました</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>書き込めませんでした: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>ショートカットキーの説明の表示を切り替えます</translation>
     </message>

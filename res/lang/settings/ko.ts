@@ -151,6 +151,14 @@
         <translation>설정 가져오기가 완료되었습니다</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>설정을 일부만 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>쓸 수 없음: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>단축키 설명 표시를 켜거나 끕니다</translation>
     </message>

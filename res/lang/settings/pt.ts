@@ -151,6 +151,14 @@
         <translation>Importação das configurações concluída</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Configurações importadas apenas em parte</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Não foi possível gravar: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Mostra ou oculta a descrição das teclas de atalho</translation>
     </message>

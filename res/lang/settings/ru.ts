@@ -151,6 +151,14 @@
         <translation>Импорт настроек завершён</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>Настройки импортированы частично</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Не удалось записать: %1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>Показывать или скрывать описание горячих клавиш</translation>
     </message>

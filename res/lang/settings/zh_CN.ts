@@ -151,6 +151,14 @@
         <translation>设置导入完成</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>设置仅部分导入</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>开启或关闭快捷键提示</translation>
     </message>

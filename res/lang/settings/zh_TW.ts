@@ -151,6 +151,14 @@
         <translation>設定匯入完成</translation>
     </message>
     <message>
+        <source>Settings partly imported</source>
+        <translation>設定僅部分匯入</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>無法寫入：%1</translation>
+    </message>
+    <message>
         <source>Switch of hotkey description</source>
         <translation>開啟或關閉快速鍵提示</translation>
     </message>

@@ -39,7 +39,10 @@ protected:
             ++interfacesMade;
             return std::make_shared<SimulatedDDCInterface>(monitors, [this](std::chrono::milliseconds) { pause(); });
         };
-        access.displayIndex = [](const std::string &name) { return name == "\\\\.\\DISPLAY2" ? 1 : -1; };
+        // \\.\DISPLAY5 is known to the system, but DDC/CI reaches no fifth monitor.
+        access.displayIndex = [](const std::string &name) {
+            return name == "\\\\.\\DISPLAY2" ? 1 : name == "\\\\.\\DISPLAY5" ? 4 : -1;
+        };
         VDDCControlDlg::setMonitorAccess(access);
     }
     ~VDDCControlDlgTest() override
@@ -273,16 +276,30 @@ TEST_F(VDDCControlDlgTest, OpensTheDisplayWhoseDeviceNameMatches)
     EXPECT_EQ(shown, 77);
 }
 
-TEST_F(VDDCControlDlgTest, ADisplayNoNameMatchesOpensNothingAndATipSaysSo)
+TEST_F(VDDCControlDlgTest, ADisplayNotFoundOrNotAnsweringOpensNothingAndATipSaysSo)
 {
+    const struct {
+        const char *what;
+        const char *deviceName;
+        int interfaces;
+    } rows[] = {
+        {"no display of that name", "\\\\.\\DISPLAY7", 0},
+        {"no answer over DDC/CI", "\\\\.\\DISPLAY5", 1},
+    };
     VTipMsgboxDlg::createInstance();
-    VTipMsgboxDlg::instance()->slotShowMessage(QString());
-    MonitorInfo unknown;
-    unknown.deviceName = "\\\\.\\DISPLAY7";
-    dialog.openMonitor(unknown);
-    EXPECT_EQ(interfacesMade, 0);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(VTipMsgboxDlg::instance()->text(),
-              QStringLiteral("The display could not be found; its picture cannot be adjusted."));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        VTipMsgboxDlg::instance()->slotShowMessage(QString());
+        interfacesMade = 0;
+        MonitorInfo monitor;
+        monitor.deviceName = row.deviceName;
+
+        dialog.openMonitor(monitor);
+
+        EXPECT_EQ(interfacesMade, row.interfaces);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(),
+                  QStringLiteral("The display could not be found; its picture cannot be adjusted."));
+    }
     EXPECT_FALSE(dialog.openMonitorAt(2));
 }

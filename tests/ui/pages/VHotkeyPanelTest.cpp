@@ -15,6 +15,7 @@
 #include "ui/widgets/VRichButton.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -448,6 +449,12 @@ TEST_F(VHotkeyPanelTest, SaveWritesTheConfigurationAndTheProfilesAndSaysSo)
     ASSERT_TRUE(profileFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(profileFile.readAll().contains("Ctrl+S"));
     EXPECT_EQ(applied, 3);
+
+    profileFile.close();
+    ASSERT_TRUE(profileFile.remove() && QDir().mkpath(profileFile.fileName())) << "a profile the disk refuses";
+    page.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    ASSERT_EQ(tips.count(), 2);
+    EXPECT_EQ(tips.at(1).at(0).toString(), QStringLiteral("Application settings not saved"));
 }
 
 TEST_F(VHotkeyPanelTest, RestoreDefaultResetsThePagesBindingsAndTheProfileInUseOnly)

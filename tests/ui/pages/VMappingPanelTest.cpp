@@ -24,6 +24,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -405,6 +407,27 @@ TEST_F(MappingPage, AFollowedDisplayRotationIsTheOnlyChangeWrittenToTheFile)
     QApplication::processEvents();
     EXPECT_EQ(currentConfigure()->mapping.rotation, 3) << "with the setting off the mapping stays";
     currentConfigure()->common = common;
+}
+
+// A folder where the model's file goes stands for a disk that takes no file there.
+TEST_F(MappingPage, ASaveOrAFollowedRotationThatCannotBeWrittenIsSaidSo)
+{
+    MappingWindow window(kTwoScreens);
+    window.screens()->setCurrentIndex(1);
+    const QString modelFile = userConfigPath(QStringLiteral("QZ-Pen 6"));
+    QFile::remove(modelFile);
+    ASSERT_TRUE(QDir().mkpath(modelFile));
+    QSignalSpy tips(VTipMsgboxDlg::instance(), &VTipMsgboxDlg::showMessage);
+
+    window.child<QPushButton>("btnOK")->click();
+    window.displays.monitors[1].rotation = 3;
+    window.window->displayChanged();
+    QApplication::processEvents();
+
+    ASSERT_EQ(tips.count(), 2);
+    EXPECT_EQ(tips.at(0).at(0).toString(), QStringLiteral("Configuration not saved")) << "Save";
+    EXPECT_EQ(tips.at(1).at(0).toString(), QStringLiteral("Configuration not saved")) << "the followed rotation";
+    EXPECT_EQ(currentConfigure()->mapping.rotation, 3);
 }
 
 TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -232,25 +233,47 @@ TEST_F(VPenPanelTest, RestoreDefaultResetsThePenAndOnlyTheProfileInUse)
     }
 }
 
-TEST_F(VPenPanelTest, SaveWritesBothFilesAndConfirmsOnlyAWrittenConfiguration)
+// A folder where a file goes stands for a disk that takes no file there.
+TEST_F(VPenPanelTest, SaveConfirmsOnlyWhatItWroteAndSaysWhatItCouldNot)
 {
+    enum Blocked { Nothing, ModelFile, CommonFile, ProfileFile };
+    const struct {
+        const char *what;
+        bool named;
+        Blocked blocked;
+        const char *tip;
+        bool modelFileWritten;
+    } rows[] = {
+        {"everything written", true, Nothing, "Configuration saved", true},
+        {"no model to write", false, Nothing, "", false},
+        {"the model's file", true, ModelFile, "Configuration not saved", false},
+        {"comm.xml", true, CommonFile, "Configuration not saved", true},
+        {"a profile", true, ProfileFile, "Application settings not saved", true},
+        {"a profile, and no model", false, ProfileFile, "Application settings not saved", false},
+    };
     VTipMsgboxDlg::createInstance();
-    for (bool named : {true, false}) {
-        SCOPED_TRACE(named);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
         IsolatedDataLocation::clear();
+        const QString blockedPaths[] = {QString(), userConfigPath(QLatin1String(kModel)), commonSettingsPath(),
+                                        appProfileDir() + QStringLiteral("/Krita.xml")};
+        if (row.blocked != Nothing) {
+            ASSERT_TRUE(QDir().mkpath(blockedPaths[row.blocked]));
+        }
         VTipMsgboxDlg::instance()->slotShowMessage(QString());
-        configure->model = named ? QLatin1String(kModel) : QString();
+        configure->model = row.named ? QLatin1String(kModel) : QString();
         configure->pen.step = 3;
         applied = 0;
+
         child<QPushButton>(page, "btnOK")->click();
         QApplication::processEvents();
 
-        EXPECT_EQ(QFile::exists(userConfigPath(QLatin1String(kModel))), named);
-        EXPECT_EQ(QDir(appProfileDir()).entryList({"*.xml"}), QStringList{"Krita.xml"})
-                << "the profiles are written either way";
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), QLatin1String(row.tip));
+        EXPECT_EQ(QFileInfo(userConfigPath(QLatin1String(kModel))).isFile(), row.modelFileWritten);
+        EXPECT_EQ(QFileInfo(appProfileDir() + QStringLiteral("/Krita.xml")).isFile(), row.blocked != ProfileFile)
+                << "the profiles are written whatever became of the configuration";
         EXPECT_EQ(applied, 1);
-        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), named ? "Configuration saved" : "");
-        if (named) {
+        if (row.modelFileWritten) {
             const TabletConfigurePtr reread = loadConfigure(QLatin1String(kModel), false, {});
             ASSERT_TRUE(reread);
             EXPECT_EQ(reread->pen.step, 3);

@@ -9,6 +9,7 @@
 #include "config/SettingsPackage.h"
 #include "config/TabletLanguage.h"
 #include "support/QtPrinters.h"
+#include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VLanguageItem.h"
 #include "ui/widgets/VRichItem.h"
 #include "ui/widgets/VRichList.h"
@@ -204,6 +205,26 @@ TEST_F(VSettingsPanelTest, EachSwitchGoesToTheEngineAndToBothFilesAtOnce)
     }
 }
 
+// A folder where a file goes stands for a disk that takes no file there.
+TEST_F(VSettingsPanelTest, ASwitchTheDiskCannotKeepIsSaidSo)
+{
+    VTipMsgboxDlg::createInstance();
+    for (const char *blocked : {"the model's file", "comm.xml"}) {
+        SCOPED_TRACE(blocked);
+        IsolatedDataLocation::clear();
+        const QString path = QLatin1String(blocked) == QLatin1String("comm.xml") ? commonSettingsPath() : userConfigPath(kPenSix);
+        ASSERT_TRUE(QDir().mkpath(path));
+        VTipMsgboxDlg::instance()->slotShowMessage(QString());
+        TestPage test;
+        test.page.updateFromConfigure();
+
+        test.flip("Pen tilt data");
+
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), QStringLiteral("Configuration not saved"));
+        EXPECT_EQ(test.applied, 1) << "the engine has the change all the same";
+    }
+}
+
 TEST_F(VSettingsPanelTest, ALanguageChosenOnThePageIsInstalledStoredAndTranslatesThePage)
 {
     TestPage test;
@@ -305,7 +326,8 @@ TEST_F(VSettingsPanelTest, ExportSaysWhatItDidAndAddsTheExtension)
         {"nothing saved yet", false, folder + QStringLiteral("/a"), QString(),
          QStringLiteral("Export Settings:No Settings are exported, please save them first")},
         {"a folder that is not there", true, folder + QStringLiteral("/missing/a"), QString(),
-         QStringLiteral("Export Settings:Settings export abort")},
+         QStringLiteral("Export Settings:Settings export abort\nCould not be written: ")
+                 + QDir::toNativeSeparators(folder + QStringLiteral("/missing/a.zlpkg"))},
         {"saved", true, folder + QStringLiteral("/a"), folder + QStringLiteral("/a.zlpkg"),
          QStringLiteral("Export Settings:Settings export completed")},
     };
@@ -338,21 +360,33 @@ TEST_F(VSettingsPanelTest, ImportTakesUpAGoodPackageAndRefusesABrokenOneWithoutW
     QByteArray hostile = SettingsPackage::encode({{SettingsPackage::AppProfileFile, QStringLiteral("Krita.xml"), profile},
                                                   {SettingsPackage::AppProfileFile, QStringLiteral("b.xml"), "b"}});
     hostile.replace(20 + 44 + 8, 8, "..\\b.xml");
+    const SettingsPackageEntry common{SettingsPackage::CommonSettings, QStringLiteral("comm.xml"), "<Genercal/>"};
+    const QByteArray withCommon =
+            SettingsPackage::encode({{SettingsPackage::AppProfileFile, QStringLiteral("Krita.xml"), profile}, common});
     const struct {
         const char *what;
         QByteArray bytes;
+        bool commonBlocked;
         QString message;
         int profiles;
         int reopened;
     } cases[] = {
-        {"a name that leaves its folder", hostile, QStringLiteral("Import Settings:Settings import abort"), 0, 0},
-        {"truncated", good.left(good.size() - 1), QStringLiteral("Import Settings:Settings import abort"), 0, 0},
-        {"good", good, QStringLiteral("Import Settings:Settings import completed"), 1, 1},
+        {"a name that leaves its folder", hostile, false, QStringLiteral("Import Settings:Settings import abort"), 0, 0},
+        {"truncated", good.left(good.size() - 1), false, QStringLiteral("Import Settings:Settings import abort"), 0, 0},
+        {"good", good, false, QStringLiteral("Import Settings:Settings import completed"), 1, 1},
+        {"comm.xml not written", withCommon, true,
+         QStringLiteral("Import Settings:Settings partly imported\nCould not be written: comm.xml"), 1, 1},
+        {"nothing written", SettingsPackage::encode({common}), true,
+         QStringLiteral("Import Settings:Settings import abort\nCould not be written: comm.xml"), 0, 0},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.what);
         IsolatedDataLocation::clear();
+        setAppProfiles(AppProfileList());
         QDir().mkpath(IsolatedDataLocation::location());
+        if (entry.commonBlocked) {
+            ASSERT_TRUE(QDir().mkpath(commonSettingsPath())) << "a folder where the file goes";
+        }
         writeFile(package, entry.bytes);
         TestPage test;
         test.chosenFile = package;

@@ -43,13 +43,13 @@ QWidget *settingsPage(int language, Scroll scroll)
     return window;
 }
 
-QWidget *importAbort(int language)
+QWidget *importMessage(int language, const QString &text)
 {
     prepareScene(language);
     auto *box = new VMsgboxDlg();
     box->setWindowTitle(QApplication::translate("VSettingsPanel", "Import Settings"));
     box->setIconPixmap(QIcon(QStringLiteral(":/res/image/comm/32x32/settings_32x32.png")).pixmap(32, 32));
-    box->setText(QApplication::translate("VSettingsPanel", "Settings import abort"));
+    box->setText(text);
     box->setStandardButtons(QMessageBox::Ok);
     box->button(QMessageBox::Ok)->setText(QApplication::translate("VSettingsPanel", "OK"));
     return box;
@@ -76,4 +76,12 @@ QZ_SCREENSHOT_SCENE(settingsKorean, "settings-page-ko-bottom", [] { return setti
 QZ_SCREENSHOT_SCENE(settingsSpanish, "settings-page-es-bottom", [] { return settingsPage(kSpanish, Scroll::Bottom); })
 QZ_SCREENSHOT_SCENE(settingsPortuguese, "settings-page-pt-bottom",
                     [] { return settingsPage(kPortuguese, Scroll::Bottom); })
-QZ_SCREENSHOT_SCENE(importAbortGerman, "settings-import-abort-de", [] { return importAbort(kGerman); })
+QZ_SCREENSHOT_SCENE(importAbortGerman, "settings-import-abort-de", [] {
+    return importMessage(kGerman, QApplication::translate("VSettingsPanel", "Settings import abort"));
+})
+// An import that wrote some of its files, in the language with the longest words.
+QZ_SCREENSHOT_SCENE(importPartlyGerman, "settings-import-partly-de", [] {
+    return importMessage(kGerman, QApplication::translate("VSettingsPanel", "Settings partly imported") + QLatin1Char('\n')
+                                          + QApplication::translate("VSettingsPanel", "Could not be written: %1")
+                                                    .arg(QStringLiteral("QZ-Pen 6.xml, Krita.xml, comm.xml")));
+})

@@ -39,12 +39,12 @@ QWidget *resetQuestion()
     return box;
 }
 
-QWidget *tip()
+QWidget *tip(int language, const char *context, const char *text)
 {
-    prepareScene(kEnglish);
+    prepareScene(language);
     VTipMsgboxDlg::createInstance();
     VTipMsgboxDlg *dialog = VTipMsgboxDlg::instance();
-    dialog->slotShowMessage(QStringLiteral("Configuration saved"));
+    dialog->slotShowMessage(QApplication::translate(context, text));
     return dialog;
 }
 
@@ -55,4 +55,7 @@ QZ_SCREENSHOT_SCENE(mainWindowRussian, "main-window-ru", [] { return mainWindow(
 QZ_SCREENSHOT_SCENE(noDevice, "no-device", [] { return noDevice(kEnglish); })
 QZ_SCREENSHOT_SCENE(noDeviceGerman, "no-device-de", [] { return noDevice(kGerman); })
 QZ_SCREENSHOT_SCENE(resetQuestion, "message-box-question", resetQuestion)
-QZ_SCREENSHOT_SCENE(tip, "tip", tip)
+QZ_SCREENSHOT_SCENE(tip, "tip", [] { return tip(kEnglish, "VPenPanel", "Configuration saved"); })
+// The longest of the failure tips.
+QZ_SCREENSHOT_SCENE(tipNotSavedFrench, "tip-not-saved-fr",
+                    [] { return tip(kFrench, "ConfigurationSave", "Application settings not saved"); })
