@@ -13,6 +13,7 @@
 #include "ui/dialogs/VMappingOptionDlg.h"
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/pages/DialogTarget.h"
 #include "ui/pages/MappingAreaRules.h"
 #include "ui/pages/MappingScreenPart.h"
 #include "ui/widgets/VDisplayMappingPanel.h"
@@ -439,6 +440,7 @@ void VMappingPanel::on_btnCalibrate_clicked()
     if (!device || !configure || !mappedDisplay(record))
         return;
     CalibrationFactors().storeInto(configure->mapping);
+    calibrated = configure;
     applyConfigureFromPanel();
     CalibrationScreen screen;
     screen.monitorRect = record.monitor.systemMonitorRect;
@@ -448,15 +450,27 @@ void VMappingPanel::on_btnCalibrate_clicked()
     calibrateDialog->showOnScreen(screen);
 }
 
+// The touches measured the display through the configuration the calibration started with, at
+// neutral factors; a configuration that took its place meanwhile maps with factors of its own.
 void VMappingPanel::storeCalibration(double kx, double ky, double kcx, double kcy)
 {
     const TabletConfigurePtr configure = currentConfigure();
-    if (!configure)
+    if (!configure || configure != calibrated.lock())
         return;
     const CalibrationFactors factors{kx, ky, kcx, kcy};
     if (!factors.storeInto(configure->mapping))
         VTipMsgboxDlg::showTipMessage(tr("The calibration failed; touch each mark with the pen tip and try again"));
     applyConfigureFromPanel();
+}
+
+// False when the configuration a dialog was opened for was replaced while it ran; the page then
+// shows the current one.
+bool VMappingPanel::stillEdits(const DialogTarget &target)
+{
+    if (DialogTarget::current() == target)
+        return true;
+    updateFromConfigure();
+    return false;
 }
 
 void VMappingPanel::on_btnMoreOptions_clicked()
@@ -480,6 +494,7 @@ void VMappingPanel::on_btnMoreOptions_clicked()
         options.deviceMaximumY = std::int32_t(device->maximumY);
         options.calibrationDialog = calibrateDialog.get();
     }
+    const DialogTarget target = DialogTarget::current();
     VMappingOptionDlg dialog(options, this);
     VMappingOptionDlg::Services services;
     services.monitors = [this] { return displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>(); };
@@ -488,7 +503,7 @@ void VMappingPanel::on_btnMoreOptions_clicked()
         pictureControl.openMonitor(monitor);
     };
     dialog.setServices(std::move(services));
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !stillEdits(target))
         return;
     configure->mapping.rotation = dialog.options().rotation;
     updateFromConfigure();

@@ -456,6 +456,50 @@ TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
     UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
 }
 
+// The tablet found again while a dialog of the page is open (after a resume, or with another
+// tablet plugged in) comes with a configuration of its own; the dialog's answer was for the one
+// it replaced.
+TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwhile)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void(MappingWindow &)> answerAfterReplacement;
+    } rows[] = {
+        {"the calibration",
+         [](MappingWindow &w) {
+             w.child<QPushButton>("btnCalibrate")->click();
+             w.window->refreshDeviceList();
+             emit w.page->calibrationDialog()->calibrateFinish(1.05, 0.95, 1.0, 0.9);
+             QApplication::processEvents();
+             w.page->calibrationDialog()->hide();
+         }},
+        {"More Options",
+         [](MappingWindow &w) {
+             currentConfigure()->mapping.rotation = 2;
+             onNextDialog<VMappingOptionDlg>([&w](VMappingOptionDlg &dialog) {
+                 w.window->refreshDeviceList();
+                 dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+             });
+             w.child<QPushButton>("btnMoreOptions")->click();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow window(kScreenAndPenDisplay, true);
+        window.screens()->setCurrentIndex(1);
+        const TabletConfigurePtr opened = currentConfigure();
+
+        row.answerAfterReplacement(window);
+
+        ASSERT_NE(currentConfigure(), opened);
+        const MappingConfigure &mapping = currentConfigure()->mapping;
+        EXPECT_EQ(factorsOf(mapping), QRectF(1.0, 1.0, 1.0, 1.0));
+        EXPECT_EQ(mapping.rotation, 0);
+        EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+    }
+}
+
 TEST_F(MappingPage, MoreOptionsIdentifiesTheScreensAndOffersThePenDisplaysPicture)
 {
     const struct
