@@ -515,18 +515,20 @@ void VMappingPanel::on_btnRestoreDefault_clicked()
     const TabletConfigurePtr configure = currentConfigure();
     if (!configure)
         return;
-    const ConfigureMonitorList monitors = MappingScreenPart::configureMonitors(
-            displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>());
-    const TabletConfigurePtr defaults = loadConfigure(configure->model, true, monitors);
+    const std::vector<MonitorInfo> listed = displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>();
+    const TabletConfigurePtr defaults =
+            loadConfigure(configure->model, true, MappingScreenPart::configureMonitors(listed));
     if (!defaults)
         return;
     const std::optional<TabletDeviceInfo> device = connectedDevice();
     if (device && device->penDisplay) {
-        const int turned = defaults->mapping.rotation;
+        // The defaults map the pen display unturned, and the display turns back with them,
+        // whichever screen the page had chosen.
         defaults->mapping.rotation = 0;
         ui->comboRotation->setCurrentIndex(0);
-        if (turned != 0)
-            turnDisplay(0);
+        const std::optional<MonitorInfo> turned = MappingScreenPart::penDisplayToTurn(listed, defaults->mapping);
+        if (displays && turned)
+            displays->setDisplayOrientation(*turned, defaults->mapping.rotation);
     }
     configure->mapping = defaults->mapping;
     updateFromConfigure();

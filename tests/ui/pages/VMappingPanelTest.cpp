@@ -500,6 +500,42 @@ TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwh
     }
 }
 
+// Restore Default maps a pen display at 0 degrees, and the display itself turns back with it,
+// whichever screen the page had chosen.
+TEST_F(MappingPage, RestoreDefaultTurnsThePenDisplayBackWhateverScreenIsChosen)
+{
+    const struct
+    {
+        const char *what;
+        bool penDisplay;
+        int screen;
+        int rotation;
+        std::vector<std::pair<int, int>> turns;
+    } rows[] = {
+        {"the pen display chosen", true, 1, 1, {{1, 0}}},
+        {"all screens chosen", true, 2, 3, {{1, 0}}},
+        {"the other monitor chosen", true, 0, 2, {{1, 0}}},
+        {"a pen display that is not turned", true, 2, 0, {}},
+        {"a tablet beside a turned pen display", false, 1, 1, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<ScriptedMonitor> monitors = kScreenAndPenDisplay;
+        monitors[1].rotation = row.rotation;
+        MappingWindow window(monitors, row.penDisplay);
+        window.screens()->setCurrentIndex(row.screen);
+        window.displays.rotations.clear();
+
+        window.child<QPushButton>("btnRestoreDefault")->click();
+
+        EXPECT_EQ(window.displays.rotations, row.turns);
+        if (row.penDisplay) {
+            EXPECT_EQ(currentConfigure()->mapping.rotation, 0);
+            EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+        }
+    }
+}
+
 TEST_F(MappingPage, MoreOptionsIdentifiesTheScreensAndOffersThePenDisplaysPicture)
 {
     const struct
