@@ -459,7 +459,7 @@ void VMappingPanel::storeCalibration(double kx, double ky, double kcx, double kc
         return;
     const CalibrationFactors factors{kx, ky, kcx, kcy};
     if (!factors.storeInto(configure->mapping))
-        VTipMsgboxDlg::showTipMessage(tr("The calibration failed; touch each mark with the pen tip and try again"));
+        VTipMsgboxDlg::showTipMessage(tr("Calibration failed: the pen missed the marks"));
     applyConfigureFromPanel();
 }
 

@@ -440,7 +440,7 @@ TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
         int tips;
     } rows[] = {
         {1.05, 0.95, 1.0, 0.9, QRectF(1.05, 0.95, 1.0, 0.9), 0},
-        {1.5, 0.95, 1.0, 0.9, QRectF(MappingConfigure::kMaxScale, 0.95, 1.0, 0.9), 0},
+        {0.002, 0.95, 1.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
         {1.05, std::nan(""), 1.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
         {1.05, 0.95, 0.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
     };
