@@ -1,6 +1,5 @@
 #include "ui/dialogs/CalibrationFactors.h"
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -58,10 +57,13 @@ CalibrationFactors CalibrationFactors::fromPoints(const Points &points, const QS
     }
 }
 
+// NaN and the infinities fail the comparison.
 bool CalibrationFactors::usable(double kx, double ky, double kcx, double kcy)
 {
+    const double lowest = MappingConfigure::kDefaultScale - kLargestCorrection;
+    const double highest = MappingConfigure::kDefaultScale + kLargestCorrection;
     for (const double factor : {kx, ky, kcx, kcy}) {
-        if (!std::isfinite(factor) || factor <= 0.0)
+        if (!(factor >= lowest && factor <= highest))
             return false;
     }
     return true;
@@ -70,9 +72,9 @@ bool CalibrationFactors::usable(double kx, double ky, double kcx, double kcy)
 bool CalibrationFactors::storeInto(MappingConfigure &mapping) const
 {
     const bool stored = usable();
-    mapping.kx = stored ? MappingConfigure::clampScale(kx) : MappingConfigure::kDefaultScale;
-    mapping.ky = stored ? MappingConfigure::clampScale(ky) : MappingConfigure::kDefaultScale;
-    mapping.kcx = stored ? MappingConfigure::clampScale(kcx) : MappingConfigure::kDefaultScale;
-    mapping.kcy = stored ? MappingConfigure::clampScale(kcy) : MappingConfigure::kDefaultScale;
+    mapping.kx = stored ? kx : MappingConfigure::kDefaultScale;
+    mapping.ky = stored ? ky : MappingConfigure::kDefaultScale;
+    mapping.kcx = stored ? kcx : MappingConfigure::kDefaultScale;
+    mapping.kcy = stored ? kcy : MappingConfigure::kDefaultScale;
     return stored;
 }

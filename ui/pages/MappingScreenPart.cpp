@@ -124,4 +124,14 @@ int nextSingleScreen(int current, int count)
     return next >= count - 1 ? 0 : next;
 }
 
+std::optional<MonitorInfo> penDisplayToTurn(const std::vector<MonitorInfo> &monitors, const MappingConfigure &mapping)
+{
+    if (mapping.screenIndex >= monitors.size())
+        return std::nullopt;
+    const MonitorInfo &monitor = monitors[mapping.screenIndex];
+    if (!monitor.penDisplay || monitor.rotation == mapping.rotation)
+        return std::nullopt;
+    return monitor;
+}
+
 } // namespace MappingScreenPart

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The screen side of the mapping as the mapping page stores it: which screen the tablet drives
@@ -46,5 +47,9 @@ QString retranslatedAllScreensItem(const QString &item, const QString &allWord);
 // The screen that the screen switch goes to from `current` in a list of `count` items: the next
 // display, never all screens; -1 when there is only one display.
 int nextSingleScreen(int current, int count);
+
+// The pen display that `mapping` drives alone, when it is turned otherwise than the mapping says:
+// the display to turn. None for any other screen or for a display turned so already.
+std::optional<MonitorInfo> penDisplayToTurn(const std::vector<MonitorInfo> &monitors, const MappingConfigure &mapping);
 
 } // namespace MappingScreenPart

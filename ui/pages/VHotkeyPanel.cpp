@@ -13,7 +13,11 @@
 #include "ui/dialogs/VHotkeyOptionDlg.h"
 #include "ui/dialogs/VHotkeyPreviewDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
+<<<<<<< HEAD
 #include "ui/pages/ConfigurationSave.h"
+=======
+#include "ui/pages/DialogTarget.h"
+>>>>>>> dialogs
 #include "ui/pages/VHotkeyLayoutPanel.h"
 #include "ui/widgets/VRichButton.h"
 #include "ui/widgets/WindowHelpers.h"
@@ -262,7 +266,8 @@ void VHotkeyPanel::chooseKeyAction(const TabletLayoutComponent &component, const
         selection.action = bound.at(number);
         selection.dialSwitchAllowed = dialSwitchAllowed;
     }
-    if (!asked.action || !asked.action(this, selection))
+    const DialogTarget target = DialogTarget::current(profileIndexInUse());
+    if (!asked.action || !asked.action(this, selection) || !stillEdits(target))
         return;
     const Bindings bindings = bindingsInUse();
     mapOf(bindings, component)[number] = selection.action;
@@ -282,7 +287,8 @@ void VHotkeyPanel::chooseDialActions(std::uint16_t number)
         for (const ActionPair &pair : bound.at(number).pairs)
             selection.entries.push_back({pair.first, pair.second});
     }
-    if (!asked.dialActions || !asked.dialActions(this, selection))
+    const DialogTarget target = DialogTarget::current(profileIndexInUse());
+    if (!asked.dialActions || !asked.dialActions(this, selection) || !stillEdits(target))
         return;
     const Bindings bindings = bindingsInUse();
     DialConfigure &dial = (*bindings.dials)[number];
@@ -293,6 +299,17 @@ void VHotkeyPanel::chooseDialActions(std::uint16_t number)
         dial.index = 0;
     publish(bindings);
     refreshRow(true);
+}
+
+// False when the configuration or profile that a dialog was opened for was replaced while it ran
+// (a key number of one model means another key, or none, on the next); the page then shows what
+// it edits now.
+bool VHotkeyPanel::stillEdits(const DialogTarget &target)
+{
+    if (DialogTarget::current(profileIndexInUse()) == target)
+        return true;
+    updateFromConfigure();
+    return false;
 }
 
 // Actions never change: a new description binds a copy under it. An unbound key keeps none.
@@ -358,7 +375,8 @@ void VHotkeyPanel::on_btnMoreOptions_clicked()
         if (device->valueD == 0)
             options.modelHasTouch = options.hasTouch = false;
     }
-    if (!asked.options || !asked.options(this, options))
+    const DialogTarget target = DialogTarget::current(profileIndexInUse());
+    if (!asked.options || !asked.options(this, options) || !stillEdits(target))
         return;
     hotkey.appHotkeys = options.appHotkeys;
     hotkey.hasKeys = options.hasKeys;

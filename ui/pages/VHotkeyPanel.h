@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class DialogTarget;
 class QComboBox;
 class QVariant;
 class TabletLayoutComponent;
@@ -99,6 +100,7 @@ private:
     void publish(const Bindings &bindings);
     void chooseKeyAction(const TabletLayoutComponent &component, const QString &title, bool dialSwitchAllowed);
     void chooseDialActions(std::uint16_t number);
+    bool stillEdits(const DialogTarget &target);
     void showPreview();
     static ActionMap &mapOf(const Bindings &bindings, const TabletLayoutComponent &component);
 

@@ -14,6 +14,7 @@
 #include "ui/dialogs/VScreenCalibrateDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/ConfigurationSave.h"
+#include "ui/pages/DialogTarget.h"
 #include "ui/pages/MappingAreaRules.h"
 #include "ui/pages/MappingScreenPart.h"
 #include "ui/widgets/VDisplayMappingPanel.h"
@@ -439,6 +440,7 @@ void VMappingPanel::on_btnCalibrate_clicked()
     if (!device || !configure || !mappedDisplay(record))
         return;
     CalibrationFactors().storeInto(configure->mapping);
+    calibrated = configure;
     applyConfigureFromPanel();
     CalibrationScreen screen;
     screen.monitorRect = record.monitor.systemMonitorRect;
@@ -448,15 +450,27 @@ void VMappingPanel::on_btnCalibrate_clicked()
     calibrateDialog->showOnScreen(screen);
 }
 
+// The touches measured the display through the configuration the calibration started with, at
+// neutral factors; a configuration that took its place meanwhile maps with factors of its own.
 void VMappingPanel::storeCalibration(double kx, double ky, double kcx, double kcy)
 {
     const TabletConfigurePtr configure = currentConfigure();
-    if (!configure)
+    if (!configure || configure != calibrated.lock())
         return;
     const CalibrationFactors factors{kx, ky, kcx, kcy};
     if (!factors.storeInto(configure->mapping))
-        VTipMsgboxDlg::showTipMessage(tr("The calibration failed; touch each mark with the pen tip and try again"));
+        VTipMsgboxDlg::showTipMessage(tr("Calibration failed: the pen missed the marks"));
     applyConfigureFromPanel();
+}
+
+// False when the configuration a dialog was opened for was replaced while it ran; the page then
+// shows the current one.
+bool VMappingPanel::stillEdits(const DialogTarget &target)
+{
+    if (DialogTarget::current() == target)
+        return true;
+    updateFromConfigure();
+    return false;
 }
 
 void VMappingPanel::on_btnMoreOptions_clicked()
@@ -480,6 +494,7 @@ void VMappingPanel::on_btnMoreOptions_clicked()
         options.deviceMaximumY = std::int32_t(device->maximumY);
         options.calibrationDialog = calibrateDialog.get();
     }
+    const DialogTarget target = DialogTarget::current();
     VMappingOptionDlg dialog(options, this);
     VMappingOptionDlg::Services services;
     services.monitors = [this] { return displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>(); };
@@ -488,7 +503,7 @@ void VMappingPanel::on_btnMoreOptions_clicked()
         pictureControl.openMonitor(monitor);
     };
     dialog.setServices(std::move(services));
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !stillEdits(target))
         return;
     configure->mapping.rotation = dialog.options().rotation;
     updateFromConfigure();
@@ -500,18 +515,20 @@ void VMappingPanel::on_btnRestoreDefault_clicked()
     const TabletConfigurePtr configure = currentConfigure();
     if (!configure)
         return;
-    const ConfigureMonitorList monitors = MappingScreenPart::configureMonitors(
-            displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>());
-    const TabletConfigurePtr defaults = loadConfigure(configure->model, true, monitors);
+    const std::vector<MonitorInfo> listed = displays ? displays->enumerateMonitors(false) : std::vector<MonitorInfo>();
+    const TabletConfigurePtr defaults =
+            loadConfigure(configure->model, true, MappingScreenPart::configureMonitors(listed));
     if (!defaults)
         return;
     const std::optional<TabletDeviceInfo> device = connectedDevice();
     if (device && device->penDisplay) {
-        const int turned = defaults->mapping.rotation;
+        // The defaults map the pen display unturned, and the display turns back with them,
+        // whichever screen the page had chosen.
         defaults->mapping.rotation = 0;
         ui->comboRotation->setCurrentIndex(0);
-        if (turned != 0)
-            turnDisplay(0);
+        const std::optional<MonitorInfo> turned = MappingScreenPart::penDisplayToTurn(listed, defaults->mapping);
+        if (displays && turned)
+            displays->setDisplayOrientation(*turned, defaults->mapping.rotation);
     }
     configure->mapping = defaults->mapping;
     updateFromConfigure();

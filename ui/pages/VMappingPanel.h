@@ -16,8 +16,10 @@ class VMappingPanel;
 }
 
 class AppLogic;
+class DialogTarget;
 class ScreenStatusListen;
 struct DisplayMappingInfo;
+struct TabletConfigure;
 class VMappingConnector;
 class VScreenCalibrateDlg;
 class VUnitEdit;
@@ -84,6 +86,7 @@ private:
     void setTabletFields(const QRect &area);
     void turnDisplay(int quarterTurns);
     void storeCalibration(double kx, double ky, double kcx, double kcy);
+    bool stillEdits(const DialogTarget &target);
     bool mappedDisplay(DisplayMappingInfo &record) const;
     QRect screenFields() const;
     QRect tabletFields() const;
@@ -98,4 +101,6 @@ private:
     QPointer<ScreenStatusListen> displays;
     QPointer<AppLogic> engine;
     std::unique_ptr<VScreenCalibrateDlg> calibrateDialog;
+    // The configuration the running calibration measures for.
+    std::weak_ptr<TabletConfigure> calibrated;
 };

@@ -10,6 +10,7 @@
 #include "ui/dialogs/VActionSelectDlg.h"
 #include "ui/dialogs/VPenOptionDlg.h"
 #include "ui/pages/ConfigurationSave.h"
+#include "ui/pages/DialogTarget.h"
 #include "ui/widgets/WindowHelpers.h"
 #include "ui_VPenPanel.h"
 
@@ -218,7 +219,7 @@ void VPenPanel::refreshButtonRow(VRichButton *row, std::uint16_t id)
     row->setTexts(title, TabletLanguage::instance().translateWord(action->tip), action->displayText());
 }
 
-void VPenPanel::chooseButtonAction(VRichButton *row, std::uint16_t id)
+ActionSelection VPenPanel::buttonSelection(std::uint16_t id) const
 {
     ActionSelection selection;
     selection.text = id == kLowerButton ? tr("[ Lower Button ]") : tr("[ Upper Button ]");
@@ -227,12 +228,33 @@ void VPenPanel::chooseButtonAction(VRichButton *row, std::uint16_t id)
         selection.action = used.map->at(id);
         selection.dialSwitchAllowed = deviceInfo.dialKeyCount != 0;
     }
-    VActionSelectDlg dialog(selection, this);
-    if (dialog.exec() != QDialog::Accepted || !used.map)
+    return selection;
+}
+
+// The button map is looked up again after the dialog: its event loop may have replaced the
+// configuration or the profile list.
+void VPenPanel::chooseButtonAction(VRichButton *row, std::uint16_t id)
+{
+    const DialogTarget target = DialogTarget::current(profileIndexInUse());
+    VActionSelectDlg dialog(buttonSelection(id), this);
+    if (dialog.exec() != QDialog::Accepted || !stillEdits(target))
+        return;
+    const ButtonMap used = buttonMapInUse();
+    if (!used.map)
         return;
     (*used.map)[id] = dialog.selection().action;
     refreshButtonRow(row, id);
     publishButtonMap(used);
+}
+
+// False when what a dialog was opened for was replaced while it ran; the page then shows what it
+// edits now.
+bool VPenPanel::stillEdits(const DialogTarget &target)
+{
+    if (DialogTarget::current(profileIndexInUse()) == target)
+        return true;
+    updateFromConfigure();
+    return false;
 }
 
 std::uint16_t VPenPanel::idOfRow(const QObject *row) const
@@ -313,8 +335,9 @@ void VPenPanel::on_btnMoreOptions_clicked()
     if (!configure)
         return;
     const PenConfigure &pen = configure->pen;
+    const DialogTarget target = DialogTarget::current(profileIndexInUse());
     VPenOptionDlg dialog(PenOptions{pen.appHotkeys, pen.curveEnabled, pen.relative, pen.gameSupport}, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted || !stillEdits(target))
         return;
     const PenOptions chosen = dialog.options();
     configure->pen.appHotkeys = chosen.appHotkeys;

@@ -5,6 +5,7 @@
 #include "engine/device/TabletDeviceInfo.h"
 #include "ui/UIConfigure.h"
 #include "ui/UILanguage.h"
+#include "ui/dialogs/ActionSelection.h"
 #include "ui/pages/PressureReadout.h"
 
 #include <QWidget>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class DialogTarget;
 class QComboBox;
 class QVariant;
 class VRichButton;
@@ -95,6 +97,8 @@ private:
     // profile list, the configuration through applyConfigure.
     void publishButtonMap(const ButtonMap &used);
     int profileIndexInUse() const;
+    ActionSelection buttonSelection(std::uint16_t id) const;
+    bool stillEdits(const DialogTarget &target);
     void connectIndicator(const QRect &button, VRichButton *row, bool first);
     std::uint16_t idOfRow(const QObject *row) const;
 

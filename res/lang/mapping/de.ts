@@ -56,8 +56,8 @@
         <translation>Konfiguration gespeichert</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>Die Kalibrierung ist fehlgeschlagen; berühren Sie jede Markierung mit der Stiftspitze und versuchen Sie es erneut</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Kalibrierung fehlgeschlagen: Marken verfehlt</translation>
     </message>
 </context>
 </TS>

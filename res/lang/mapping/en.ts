@@ -56,8 +56,8 @@
         <translation>Configuration saved</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>The calibration failed; touch each mark with the pen tip and try again</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Calibration failed: the pen missed the marks</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>Configuración guardada</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>La calibración ha fallado; toque cada marca con la punta del lápiz e inténtelo de nuevo</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Calibración fallida: toques fuera de las marcas</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>Configuration enregistrée</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>L'étalonnage a échoué ; touchez chaque repère avec la pointe du stylet et réessayez</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Échec de l'étalonnage : repères manqués</translation>
     </message>
 </context>
 </TS>

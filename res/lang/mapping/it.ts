@@ -56,8 +56,8 @@
         <translation>Configurazione salvata</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>La calibrazione non è riuscita; tocca ogni segno con la punta della penna e riprova</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Calibrazione non riuscita: segni mancati</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>設定を保存しました</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>キャリブレーションに失敗しました。ペン先で各マークをタッチして、もう一度お試しください</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>キャリブレーション失敗：マークを外れました</translation>
     </message>
 </context>
 </TS>

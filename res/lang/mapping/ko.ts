@@ -56,8 +56,8 @@
         <translation>구성이 저장되었습니다</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>보정에 실패했습니다. 펜 끝으로 각 표시를 터치한 후 다시 시도하세요</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>보정 실패: 펜이 표시를 벗어났습니다</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>Configuração salva</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>A calibração falhou; toque em cada marca com a ponta da caneta e tente novamente</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Calibração falhou: toques fora das marcas</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>Конфигурация сохранена</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>Калибровка не удалась; коснитесь каждой метки кончиком пера и повторите попытку</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>Калибровка не удалась: мимо меток</translation>
     </message>
 </context>
 </TS>

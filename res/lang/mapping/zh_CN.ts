@@ -56,8 +56,8 @@
         <translation>配置已保存</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>校准失败；请用笔尖点击每个标记点后重试</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>校准失败：笔尖未点中标记点</translation>
     </message>
 </context>
 </TS>

@@ -56,8 +56,8 @@
         <translation>設定已儲存</translation>
     </message>
     <message>
-        <source>The calibration failed; touch each mark with the pen tip and try again</source>
-        <translation>校正失敗；請用筆尖點擊每個標記點後重試</translation>
+        <source>Calibration failed: the pen missed the marks</source>
+        <translation>校正失敗：筆尖未點中標記點</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,8 @@ TEST(CalibrationFactors, FactorsThatCannotBeStoredAreNotUsable)
     std::swap(leftAndRightSwapped[1], leftAndRightSwapped[3]);
     CalibrationFactors::Points centreOnTheEdge = CalibrationFactors::targets(kOverlay);
     centreOnTheEdge[4].setX(0);
+    const CalibrationFactors::Points nearlyTogether = {QPoint(500, 250), QPoint(501, 251), QPoint(502, 250),
+                                                       QPoint(503, 251), QPoint(500, 250)};
     const struct {
         const char *what;
         CalibrationFactors factors;
@@ -65,9 +67,15 @@ TEST(CalibrationFactors, FactorsThatCannotBeStoredAreNotUsable)
         {"touches off their marks", CalibrationFactors::fromPoints(kOffTouches, kOverlay, 2), true},
         {"an overlay too small for marks apart", CalibrationFactors::fromPoints(atOrigin, QSize(1, 1), 0), false},
         {"left and right swapped", CalibrationFactors::fromPoints(leftAndRightSwapped, kOverlay, 0), false},
-        {"left and right swapped, turned over", CalibrationFactors::fromPoints(leftAndRightSwapped, kOverlay, 2), true},
+        {"left and right swapped, turned over", CalibrationFactors::fromPoints(leftAndRightSwapped, kOverlay, 2), false},
         {"the centre on the left edge", CalibrationFactors::fromPoints(centreOnTheEdge, kOverlay, 0), false},
         {"the centre on the left edge, turned", CalibrationFactors::fromPoints(centreOnTheEdge, kOverlay, 3), false},
+        {"touches that nearly fall together", CalibrationFactors::fromPoints(nearlyTogether, kOverlay, 0), false},
+        {"touches that nearly fall together, turned over", CalibrationFactors::fromPoints(nearlyTogether, kOverlay, 2),
+         false},
+        {"the edges of the band", {0.8, 1.2, 0.8, 1.2}, true},
+        {"just below the band", {1.0, 1.0, 0.79, 1.0}, false},
+        {"just above the band", {1.0, 1.21, 1.0, 1.0}, false},
         {"infinite", {std::numeric_limits<double>::infinity(), 1.0, 1.0, 1.0}, false},
         {"not a number", {1.0, 1.0, 1.0, std::nan("")}, false},
         {"zero", {1.0, 0.0, 1.0, 1.0}, false},
@@ -91,7 +99,8 @@ TEST(CalibrationFactors, StoredFactorsStayInsideTheFilesRangeAndRefusedOnesAreNe
         double kx, ky, kcx, kcy;
     } rows[] = {
         {"inside the range", {1.05, 0.95, 1.0, 0.9}, true, 1.05, 0.95, 1.0, 0.9},
-        {"above the range", {1.5, 0.95, 2.0, 1.0}, true, MappingConfigure::kMaxScale, 0.95, MappingConfigure::kMaxScale, 1.0},
+        {"beyond the band", {1.5, 0.95, 2.0, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
+        {"nearly nothing", {0.002, 0.95, 1.0, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
         {"not a number", {1.1, nan, 1.0, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
         {"infinite", {1.1, 1.0, infinity, 1.0}, false, 1.0, 1.0, 1.0, 1.0},
         {"zero", {1.1, 1.0, 1.0, 0.0}, false, 1.0, 1.0, 1.0, 1.0},

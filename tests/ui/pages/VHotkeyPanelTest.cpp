@@ -90,16 +90,19 @@ protected:
         setAppProfiles(AppProfileList{krita()});
         VHotkeyPanel::Dialogs dialogs;
         dialogs.action = [this](QWidget *, ActionSelection &selection) {
+            whileAsked();
             askedAction = selection;
             selection.action = chosenAction;
             return confirm;
         };
         dialogs.dialActions = [this](QWidget *, DialActionSelection &selection) {
+            whileAsked();
             askedDial = selection;
             selection.entries = chosenDial;
             return confirm;
         };
         dialogs.options = [this](QWidget *, HotkeyOptions &options) {
+            whileAsked();
             askedOptions = options;
             options = chosenOptions;
             return confirm;
@@ -162,6 +165,13 @@ protected:
 
     VRichButton *rowButton() { return page.findChild<VRichButton *>(QStringLiteral("hpHotkeyButton")); }
 
+    // What happens while a dialog is open, before the user answers.
+    void whileAsked()
+    {
+        if (meanwhile)
+            meanwhile();
+    }
+
     Row row()
     {
         VRichButton *button = rowButton();
@@ -181,6 +191,7 @@ protected:
     DialActionSelection askedDial;
     HotkeyOptions askedOptions;
     ProcessEntry foreground;
+    std::function<void()> meanwhile;
 };
 
 } // namespace
@@ -289,6 +300,49 @@ TEST_F(VHotkeyPanelTest, AChosenActionBindsInTheMapsInUseAndReachesTheEngine)
         }
         EXPECT_EQ(applied, 1);
         EXPECT_EQ(row().content, chosenAction->displayText());
+    }
+}
+
+// A tablet of another model that takes the place of the one a dialog was opened for (plugged in,
+// or found again after a resume, while the dialog is open) gets none of the dialog's answer.
+TEST_F(VHotkeyPanelTest, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwhile)
+{
+    const struct {
+        const char *what;
+        std::function<void()> open;
+    } cases[] = {
+        {"a key's action", [this] { selectKey(2); emit rowButton()->clickButton(); }},
+        {"a dial's actions", [this] { selectDial(); emit rowButton()->clickButton(); }},
+        {"the options", [this] { page.on_btnMoreOptions_clicked(); }},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        SetUp();
+        load(kDialTablet);
+        const TabletConfigurePtr replacement = loadConfigure(QLatin1String(kTouchDisplay), true, {});
+        ASSERT_TRUE(replacement);
+        const HotkeyConfigure before = replacement->hotkey;
+        chosenAction = keys("Ctrl+Alt+X");
+        chosenDial = {{chosenAction, keys("Ctrl+Alt+Y")}};
+        chosenOptions = HotkeyOptions();
+        chosenOptions.appHotkeys = !before.appHotkeys;
+        chosenOptions.hasKeys = !before.hasKeys;
+        meanwhile = [this, replacement] {
+            setCurrentConfigure(replacement);
+            page.updateFromConfigure();
+        };
+
+        entry.open();
+        meanwhile = nullptr;
+
+        const HotkeyConfigure &now = replacement->hotkey;
+        EXPECT_EQ(now.keys, before.keys);
+        EXPECT_EQ(now.virtualKeys, before.virtualKeys);
+        EXPECT_EQ(now.touches, before.touches);
+        EXPECT_EQ(now.dials.size(), before.dials.size()) << "the touch display has no dial";
+        EXPECT_EQ(now.appHotkeys, before.appHotkeys);
+        EXPECT_EQ(now.hasKeys, before.hasKeys);
+        EXPECT_EQ(applied, 0) << "the engine keeps what it has";
     }
 }
 

@@ -463,7 +463,7 @@ TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
         int tips;
     } rows[] = {
         {1.05, 0.95, 1.0, 0.9, QRectF(1.05, 0.95, 1.0, 0.9), 0},
-        {1.5, 0.95, 1.0, 0.9, QRectF(MappingConfigure::kMaxScale, 0.95, 1.0, 0.9), 0},
+        {0.002, 0.95, 1.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
         {1.05, std::nan(""), 1.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
         {1.05, 0.95, 0.0, 0.9, QRectF(1.0, 1.0, 1.0, 1.0), 1},
     };
@@ -477,6 +477,86 @@ TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
         EXPECT_EQ(applied, 1);
     }
     UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
+}
+
+// The tablet found again while a dialog of the page is open (after a resume, or with another
+// tablet plugged in) comes with a configuration of its own; the dialog's answer was for the one
+// it replaced.
+TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwhile)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void(MappingWindow &)> answerAfterReplacement;
+    } rows[] = {
+        {"the calibration",
+         [](MappingWindow &w) {
+             w.child<QPushButton>("btnCalibrate")->click();
+             w.window->refreshDeviceList();
+             emit w.page->calibrationDialog()->calibrateFinish(1.05, 0.95, 1.0, 0.9);
+             QApplication::processEvents();
+             w.page->calibrationDialog()->hide();
+         }},
+        {"More Options",
+         [](MappingWindow &w) {
+             currentConfigure()->mapping.rotation = 2;
+             onNextDialog<VMappingOptionDlg>([&w](VMappingOptionDlg &dialog) {
+                 w.window->refreshDeviceList();
+                 dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+             });
+             w.child<QPushButton>("btnMoreOptions")->click();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow window(kScreenAndPenDisplay, true);
+        window.screens()->setCurrentIndex(1);
+        const TabletConfigurePtr opened = currentConfigure();
+
+        row.answerAfterReplacement(window);
+
+        ASSERT_NE(currentConfigure(), opened);
+        const MappingConfigure &mapping = currentConfigure()->mapping;
+        EXPECT_EQ(factorsOf(mapping), QRectF(1.0, 1.0, 1.0, 1.0));
+        EXPECT_EQ(mapping.rotation, 0);
+        EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+    }
+}
+
+// Restore Default maps a pen display at 0 degrees, and the display itself turns back with it,
+// whichever screen the page had chosen.
+TEST_F(MappingPage, RestoreDefaultTurnsThePenDisplayBackWhateverScreenIsChosen)
+{
+    const struct
+    {
+        const char *what;
+        bool penDisplay;
+        int screen;
+        int rotation;
+        std::vector<std::pair<int, int>> turns;
+    } rows[] = {
+        {"the pen display chosen", true, 1, 1, {{1, 0}}},
+        {"all screens chosen", true, 2, 3, {{1, 0}}},
+        {"the other monitor chosen", true, 0, 2, {{1, 0}}},
+        {"a pen display that is not turned", true, 2, 0, {}},
+        {"a tablet beside a turned pen display", false, 1, 1, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<ScriptedMonitor> monitors = kScreenAndPenDisplay;
+        monitors[1].rotation = row.rotation;
+        MappingWindow window(monitors, row.penDisplay);
+        window.screens()->setCurrentIndex(row.screen);
+        window.displays.rotations.clear();
+
+        window.child<QPushButton>("btnRestoreDefault")->click();
+
+        EXPECT_EQ(window.displays.rotations, row.turns);
+        if (row.penDisplay) {
+            EXPECT_EQ(currentConfigure()->mapping.rotation, 0);
+            EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+        }
+    }
 }
 
 TEST_F(MappingPage, MoreOptionsIdentifiesTheScreensAndOffersThePenDisplaysPicture)

@@ -98,10 +98,13 @@ protected:
     VRichButton *upperRow() { return child<VRichButton>(page, "ppHotkeyUp"); }
     QComboBox *applications() { return page.applicationCombo(); }
 
-    // Binds the upper button on the page to a right click, through the action dialog.
-    void bindUpperToRightClick()
+    // Binds the upper button on the page to a right click, through the action dialog; `meanwhile`
+    // runs while the dialog is open.
+    void bindUpperToRightClick(const std::function<void()> &meanwhile = {})
     {
-        onNextDialog<VActionSelectDlg>([](VActionSelectDlg &dialog) {
+        onNextDialog<VActionSelectDlg>([meanwhile](VActionSelectDlg &dialog) {
+            if (meanwhile)
+                meanwhile();
             child<QListWidget>(dialog, "asdMenu")->setCurrentRow(1);
             child<QComboBox>(dialog, "comboMouse")->setCurrentIndex(2);
             child<QPushButton>(dialog, "btnOK")->click();
@@ -145,6 +148,76 @@ TEST_F(VPenPanelTest, ButtonsAreBoundInTheProfileOnlyWhileThePenFollowsTheApplic
         EXPECT_EQ(inConfigure->displayText(), followApplications ? "Pen/Eraser" : "Right Click");
         EXPECT_EQ(inSnapshot->displayText(), followApplications ? "Right Click" : "Middle Click");
         EXPECT_EQ(kritaUpper->displayText(), "Middle Click") << "the engine's old action is not changed";
+    }
+}
+
+// A tablet plugged in, unplugged or woken up while a dialog is open replaces the configuration
+// behind it; the dialog's answer then belongs to nothing the page edits.
+TEST_F(VPenPanelTest, ADialogsAnswerIsDroppedWhenWhatItWasOpenedForWasReplacedMeanwhile)
+{
+    struct Case
+    {
+        const char *what;
+        bool options;
+        bool inProfile;
+        bool newConfigure;
+        bool newProfiles;
+    };
+    const Case cases[] = {
+        {"the action, nothing replaced", false, false, false, false},
+        {"the action, the configuration replaced", false, false, true, false},
+        {"the action of a profile, the configuration replaced", false, true, true, false},
+        {"the action of a profile, the profile list replaced", false, true, false, true},
+        {"the options, the configuration replaced", true, false, true, false},
+    };
+    for (const Case &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        const TabletActionPtr kritaUpper = std::make_shared<TabletMouseAction>("", TabletMouseAction::MiddleClick);
+        // As in the program, only the process-wide pointer holds the configuration.
+        configure.reset();
+        setCurrentConfigure(std::make_shared<TabletConfigure>(*defaults));
+        currentConfigure()->pen.appHotkeys = entry.inProfile;
+        setAppProfiles({profile("Krita", kritaUpper)});
+        page.fillApplicationCombo();
+        page.updateFromConfigure();
+        applications()->setCurrentIndex(1);
+        TabletConfigurePtr replacement = std::make_shared<TabletConfigure>(*defaults);
+        replacement->pen.appHotkeys = entry.inProfile;
+        const AppProfile sai =
+                profile("Sai", std::make_shared<TabletMouseAction>("", TabletMouseAction::LeftDoubleClick));
+        const auto replace = [&] {
+            if (entry.newConfigure)
+                setCurrentConfigure(std::move(replacement));
+            if (entry.newProfiles)
+                setAppProfiles({sai});
+        };
+        applied = 0;
+
+        if (entry.options) {
+            onNextDialog<VPenOptionDlg>([&](VPenOptionDlg &dialog) {
+                replace();
+                for (VRichItem *row : dialog.findChildren<VRichItem *>())
+                    QTest::mouseClick(row->findChild<VSwitchButton *>(), Qt::LeftButton);
+                child<QPushButton>(dialog, "btnOK")->click();
+            });
+            child<QPushButton>(page, "btnMoreOptions")->click();
+        } else {
+            bindUpperToRightClick(replace);
+        }
+
+        const bool kept = !entry.newConfigure && !entry.newProfiles;
+        const PenConfigure &pen = currentConfigure()->pen;
+        const QString profileUpper = entry.newProfiles ? "Left Double Click" : "Middle Click";
+        EXPECT_EQ(boundTo(pen.buttons, VPenPanel::kUpperButton)->displayText(),
+                  kept && !entry.inProfile ? "Right Click" : "Pen/Eraser");
+        EXPECT_EQ(boundTo(appProfiles().at(0).buttons, VPenPanel::kUpperButton)->displayText(),
+                  kept && entry.inProfile ? "Right Click" : profileUpper);
+        EXPECT_EQ(pen.appHotkeys, entry.inProfile) << "the options stay as they were";
+        EXPECT_EQ(applied, kept ? 1 : 0);
+        if (!entry.options) {
+            EXPECT_EQ(contentOf(*upperRow()), kept ? "Right Click" : entry.inProfile ? profileUpper : "Pen/Eraser")
+                    << "the page shows what it edits now";
+        }
     }
 }
 
