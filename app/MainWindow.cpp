@@ -147,6 +147,10 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
     logic.start();
     refreshDeviceList();
     ui->widgetAccessibilityBanner->hide();
+    // The system tells top-level windows of a resume and of a display change, hidden ones
+    // included, but only windows that exist: a program started in the tray has never shown
+    // this one, so it gets its native window now. Made hidden, it shows nothing until shown.
+    create();
 }
 
 MainWindow::~MainWindow()
