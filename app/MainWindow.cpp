@@ -508,10 +508,18 @@ void MainWindow::applyConfigureFromPanel()
         logic.setConfigure(copyDeviceConfigure(*configure));
 }
 
+// A reopen that lost every tablet gives way to the no-device dialog, as a removal does, and one
+// that found a tablet while that dialog stood in brings the window back; otherwise the window
+// stays as it was, so that a resume leaves a program in the tray there.
 void MainWindow::reopenDevices()
 {
+    const bool listedBefore = !logic.deviceInfoList().empty();
     logic.reopenDevices();
     refreshDeviceList();
+    const bool listed = !logic.deviceInfoList().empty();
+    const bool dialogShown = notDetected && notDetected->isVisible();
+    if (listed ? dialogShown : (listedBefore || isVisible()))
+        updateVisibility();
 }
 
 void MainWindow::displayChanged()

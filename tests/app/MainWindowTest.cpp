@@ -198,6 +198,46 @@ TEST_F(MainWindowTest, ATabletGetsItsUserFileElseItsDefaultsAndAnUnknownModelCha
     }
 }
 
+TEST_F(MainWindowTest, AReopenThatLosesEveryTabletGivesWayToTheNoDeviceDialogAndOneThatFindsATabletBringsTheWindowBack)
+{
+    enum Shown { Tray, Window, Dialog };
+    const struct {
+        const char *what;
+        bool tabletBefore;
+        bool tabletAfter;
+        Shown before;
+        Shown after;
+    } cases[] = {
+        {"window up, tablet gone", true, false, Window, Dialog},
+        {"in the tray, tablet gone", true, false, Tray, Dialog},
+        {"in the tray, tablet found again", true, true, Tray, Tray},
+        {"window up, tablet found again", true, true, Window, Window},
+        {"in the tray, still no tablet", false, false, Tray, Tray},
+        {"the dialog up, still no tablet", false, false, Dialog, Dialog},
+        {"the dialog up, a tablet found", false, true, Dialog, Window},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        std::vector<SimulatedHidDevice> tablets;
+        if (entry.tabletBefore)
+            tablets.push_back(simulatedTablet(kPenSixPath, kPenSix));
+        TestWindow window(tablets);
+        window->setVisible(entry.before == Window);
+        window->notDetectedDialog()->setVisible(entry.before == Dialog);
+        if (entry.tabletBefore && !entry.tabletAfter)
+            window.bus->removeDevice(kPenSixPath);
+        if (!entry.tabletBefore && entry.tabletAfter)
+            window.bus->addDevice(simulatedTablet(kPenSixPath, kPenSix));
+
+        window->reopenDevices();
+
+        EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), entry.tabletAfter ? 1 : 0);
+        EXPECT_EQ(window->isVisible(), entry.after == Window);
+        EXPECT_EQ(window->notDetectedDialog()->isVisible(), entry.after == Dialog);
+        window->notDetectedDialog()->hide();
+    }
+}
+
 TEST_F(MainWindowTest, TheMenusShowOnePageAtATime)
 {
     TestWindow window;
