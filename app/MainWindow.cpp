@@ -31,6 +31,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
@@ -48,6 +49,8 @@ constexpr int kPasteDownDelay = 15;
 constexpr int kPasteUpDelay = 10;
 const QColor kShadowColor(100, 100, 108, 100);
 constexpr int kShadowBlur = 10;
+constexpr int kNoticeMargin = 16;
+constexpr int kNoticeHeight = 56;
 
 // Windows messages the window follows, by number: it reads them without the Windows headers.
 constexpr quint32 kDisplayChangeMessage = 126;
@@ -147,6 +150,10 @@ MainWindow::MainWindow(EnginePlatform platform, QWidget *parent)
     logic.start();
     refreshDeviceList();
     ui->widgetAccessibilityBanner->hide();
+    // The system tells top-level windows of a resume and of a display change, hidden ones
+    // included, but only windows that exist: a program started in the tray has never shown
+    // this one, so it gets its native window now. Made hidden, it shows nothing until shown.
+    create();
 }
 
 MainWindow::~MainWindow()
@@ -227,6 +234,12 @@ void MainWindow::setUpPages()
     }
     mainMenuPages = {penPanel, hotkeyPanel, mappingPanel};
     settingsMenuPages = {settingsPanel};
+    unknownModelNotice = new QLabel(ui->framePanel);
+    unknownModelNotice->setObjectName(QStringLiteral("labelUnknownModel"));
+    unknownModelNotice->setWordWrap(true);
+    unknownModelNotice->setGeometry(kNoticeMargin, kNoticeMargin, ui->framePanel->width() - 2 * kNoticeMargin,
+                                    kNoticeHeight);
+    unknownModelNotice->hide();
 
     for (QComboBox *combo : {penPanel->applicationCombo(), hotkeyPanel->applicationCombo()}) {
         connect(combo, QOverload<int>::of(&QComboBox::activated), this,
@@ -306,6 +319,8 @@ void MainWindow::retranslateTexts()
     actionShowWindow->setText(tr("Show Window") + QStringLiteral("(&S)"));
     actionExit->setText(tr("Exit") + QStringLiteral("(&X)"));
     trayIcon->setToolTip(tr("Tablet Driver"));
+    if (unknownModelNotice)
+        retranslateUnknownModelNotice();
 }
 
 void MainWindow::refreshDeviceList()
@@ -328,13 +343,16 @@ void MainWindow::on_comboDevices_currentIndexChanged(int index)
     TabletConfigurePtr configure = loadConfigure(model, false, monitors);
     if (!configure)
         configure = loadConfigure(model, true, monitors);
-    if (!configure)
+    if (!configure) {
+        showUnknownModel(model);
         return;
+    }
     CommonConfigure common;
     if (loadCommonSettings(common))
         configure->common = common;
     setCurrentConfigure(configure);
     logic.setConfigure(copyDeviceConfigure(*configure));
+    setPagesEditable(true);
 
     penPanel->updateFromConfigure();
     penPanel->applyConfigure();
@@ -345,7 +363,48 @@ void MainWindow::on_comboDevices_currentIndexChanged(int index)
     mappingPanel->updateFromConfigure();
     mappingPanel->applyConfigure();
     settingsPanel->updateFromConfigure();
+    showFirstPage();
+}
 
+// A model without a configuration of its own: the pages get a blank one that names no model,
+// so that nothing of the previous model stays editable and nothing is saved under any model's
+// name, and they edit nothing and say why. The engine follows the device with the
+// configuration it had.
+void MainWindow::showUnknownModel(const QString &model)
+{
+    auto blank = std::make_shared<TabletConfigure>();
+    CommonConfigure common;
+    if (loadCommonSettings(common))
+        blank->common = common;
+    setCurrentConfigure(blank);
+    unknownModel = model;
+    setPagesEditable(false);
+    penPanel->updateFromConfigure();
+    hotkeyPanel->updateFromConfigure();
+    mappingPanel->updateFromConfigure();
+    settingsPanel->updateFromConfigure();
+    showFirstPage();
+}
+
+void MainWindow::setPagesEditable(bool editable)
+{
+    if (editable)
+        unknownModel.clear();
+    for (QWidget *page : std::initializer_list<QWidget *>{penPanel, hotkeyPanel, mappingPanel, settingsPanel})
+        page->setEnabled(editable);
+    retranslateUnknownModelNotice();
+    unknownModelNotice->setVisible(!editable);
+    unknownModelNotice->raise();
+}
+
+void MainWindow::retranslateUnknownModelNotice()
+{
+    unknownModelNotice->setText(tr("This driver does not know the model \"%1\": its settings cannot be "
+                                   "shown or changed here.").arg(unknownModel));
+}
+
+void MainWindow::showFirstPage()
+{
     ui->menuMain->setCurrentRow(0);
     on_menuMain_itemClicked(ui->menuMain->currentItem());
 }
@@ -504,10 +563,18 @@ void MainWindow::applyConfigureFromPanel()
         logic.setConfigure(copyDeviceConfigure(*configure));
 }
 
+// A reopen that lost every tablet gives way to the no-device dialog, as a removal does, and one
+// that found a tablet while that dialog stood in brings the window back; otherwise the window
+// stays as it was, so that a resume leaves a program in the tray there.
 void MainWindow::reopenDevices()
 {
+    const bool listedBefore = !logic.deviceInfoList().empty();
     logic.reopenDevices();
     refreshDeviceList();
+    const bool listed = !logic.deviceInfoList().empty();
+    const bool dialogShown = notDetected && notDetected->isVisible();
+    if (listed ? dialogShown : (listedBefore || isVisible()))
+        updateVisibility();
 }
 
 void MainWindow::displayChanged()

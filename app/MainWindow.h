@@ -19,6 +19,7 @@ class MainWindow;
 
 class IKeyboardDriverInterface;
 class QAction;
+class QLabel;
 class QListWidgetItem;
 class QMenu;
 class ScreenStatusListen;
@@ -98,6 +99,10 @@ private:
     void slotExit();
     void showMainMenuPage();
     void showSettingsMenuPage();
+    void showFirstPage();
+    void showUnknownModel(const QString &model);
+    void setPagesEditable(bool editable);
+    void retranslateUnknownModelNotice();
 
     std::unique_ptr<Ui::MainWindow> ui;
     ScreenStatusListen *const displays;
@@ -111,6 +116,9 @@ private:
     std::unique_ptr<VNotDetectedDlg> notDetected;
     std::vector<QWidget *> mainMenuPages;
     std::vector<QWidget *> settingsMenuPages;
+    // Over the pages while the selected tablet's model has no configuration (`unknownModel`).
+    QLabel *unknownModelNotice = nullptr;
+    QString unknownModel;
     QSystemTrayIcon *trayIcon = nullptr;
     QMenu *trayMenu = nullptr;
     QAction *actionShowWindow = nullptr;

@@ -32,3 +32,8 @@ bool SingleApplication::sendToPrimary(const QByteArray &message, int timeout)
 {
     return d->sendToPrimary(message, timeout);
 }
+
+qint64 SingleApplication::primaryProcessId() const
+{
+    return d->primaryProcessId();
+}

@@ -24,10 +24,11 @@ public:
     ~SingleApplication() override;
 
     bool runsAsSecondary() const;
-    // Secondary only: delivers the message to the primary within `timeout` ms, confirmed. When
-    // no primary listens at all, this instance becomes the primary (runsAsSecondary() is false
-    // afterwards) and the result is false.
+    // Secondary only: delivers the message to the primary within `timeout` ms, confirmed. An
+    // instance stays secondary when the primary does not answer.
     bool sendToPrimary(const QByteArray &message, int timeout);
+    // Secondary only: the process that runs as the primary.
+    qint64 primaryProcessId() const;
 
 signals:
     // Primary only: a message from the secondary with that instance number.

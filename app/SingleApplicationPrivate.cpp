@@ -154,26 +154,6 @@ void SingleApplicationPrivate::becomeSecondary(InstanceBlock block)
     primaryAtStart = block.primaryProcessId;
 }
 
-// The block still names the primary this secondary met at its start (or none by now), so no
-// other start has taken over meanwhile.
-bool SingleApplicationPrivate::takeOverFromUnreachablePrimary()
-{
-    if (!memory || !memory->lock())
-        return false;
-    InstanceBlock block;
-    const bool unchanged = InstanceBlock::fromBytes(static_cast<const char *>(memory->constData()), block)
-        && (!block.primaryRunning || block.primaryProcessId == primaryAtStart);
-    if (unchanged) {
-        qWarning().nospace() << "SingleApplication: no primary instance listens (process " << primaryAtStart
-                             << "); this instance takes its place.";
-        delete socket;
-        socket = nullptr;
-        becomePrimary(block);
-    }
-    unlockBlock("SingleApplication: Unable to unlock memory after primary start.");
-    return unchanged;
-}
-
 void SingleApplicationPrivate::releasePrimary()
 {
     if (!server || !memory)
@@ -184,7 +164,8 @@ void SingleApplicationPrivate::releasePrimary()
         return;
     InstanceBlock block;
     const bool consistent = InstanceBlock::fromBytes(static_cast<const char *>(memory->constData()), block);
-    // A start that found this primary unreachable may have taken its place already.
+    // Only this primary's own mark is cleared: a block re-made after it was found half-written
+    // may name another primary by now.
     if (!consistent || block.primaryProcessId == system.processId) {
         block.primaryRunning = false;
         block.primaryProcessId = -1;
@@ -302,25 +283,22 @@ bool SingleApplicationPrivate::sendToPrimary(const QByteArray &message, int time
 {
     if (!runsAsSecondary() || !memory)
         return false;
-    switch (connectToPrimary(timeout)) {
-    case Reach::Connected:
-        return writeConfirmed(message, timeout);
-    case Reach::NobodyListens:
-        takeOverFromUnreachablePrimary();
-        return false;
-    default:
-        return false;
-    }
+    return connectToPrimary(timeout) && writeConfirmed(message, timeout);
 }
 
-SingleApplicationPrivate::Reach SingleApplicationPrivate::connectToPrimary(int timeout)
+qint64 SingleApplicationPrivate::primaryProcessId() const
+{
+    return primaryAtStart;
+}
+
+bool SingleApplicationPrivate::connectToPrimary(int timeout)
 {
     QElapsedTimer elapsed;
     elapsed.start();
     if (!socket)
         socket = new QLocalSocket(this);
     if (socket->state() == QLocalSocket::ConnectedState)
-        return Reach::Connected;
+        return true;
     for (;;) {
         randomWait();
         if (socket->state() != QLocalSocket::ConnectingState)
@@ -330,18 +308,17 @@ SingleApplicationPrivate::Reach SingleApplicationPrivate::connectToPrimary(int t
         if (socket->state() == QLocalSocket::ConnectedState)
             break;
         if (elapsed.elapsed() >= timeout) {
-            const QLocalSocket::LocalSocketError error = socket->error();
-            return error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError
-                ? Reach::NobodyListens
-                : Reach::Failed;
+            qDebug().nospace() << "SingleApplication: the primary instance (process " << primaryAtStart
+                               << ") cannot be reached: " << socket->errorString();
+            return false;
         }
     }
     const QByteArray init = InstanceFrames::initBody(serverName, InstanceFrames::kSecondaryConnection, instanceNumber);
     if (writeConfirmed(init, remaining(timeout, elapsed)))
-        return Reach::Connected;
+        return true;
     // Unconfirmed, the primary may still wait for the init body: the next send starts afresh.
     socket->abort();
-    return Reach::Failed;
+    return false;
 }
 
 bool SingleApplicationPrivate::writeConfirmed(const QByteArray &body, int timeout)

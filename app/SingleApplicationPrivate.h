@@ -35,7 +35,8 @@ public:
     // Joins the instances that meet under serverName (also the shared memory's key). The first
     // start becomes the primary (instance 0) and listens, and so does a start that finds the
     // recorded primary's process gone; every other start is a secondary with the next instance
-    // number. Failed: the shared memory could not be made, attached or locked (logged at the
+    // number, also while the primary runs without a server that listens: one process owns the
+    // tablet whatever happens to its server. Failed: the shared memory could not be made, attached or locked (logged at the
     // critical level); the process is meant to end.
     Role start(const QString &serverName);
 
@@ -43,10 +44,10 @@ public:
     quint32 instanceId() const;
 
     // Secondary only: delivers the message and has both acknowledgements within `timeout` ms.
-    // When no primary listens at all (its process lives on without a server, or it ended
-    // without clearing its mark while other instances kept the block), this instance takes
-    // over as the primary: the result is false and runsAsSecondary() false afterwards.
+    // A primary that does not answer leaves this instance a secondary all the same.
     bool sendToPrimary(const QByteArray &message, int timeout);
+    // Secondary only: the process that the block named as the primary when this one started.
+    qint64 primaryProcessId() const;
 
 signals:
     void messageReceived(quint32 instanceId, const QByteArray &message);
@@ -58,8 +59,6 @@ private slots:
     void slotClientConnectionClosed(QLocalSocket *peer, quint32 instanceId);
 
 private:
-    enum class Reach { Connected, NobodyListens, Failed };
-
     Role fail(const char *what);
     bool waitForConsistentBlock();
     InstanceBlock readBlock() const;
@@ -67,7 +66,6 @@ private:
     void unlockBlock(const char *failure);
     void becomePrimary(InstanceBlock block);
     void becomeSecondary(InstanceBlock block);
-    bool takeOverFromUnreachablePrimary();
     void releasePrimary();
     void startServer();
     void stopServer();
@@ -75,7 +73,7 @@ private:
     void readFrames(QLocalSocket *peer);
     bool takeFrame(QLocalSocket *peer, PeerConnection &connection);
 
-    Reach connectToPrimary(int timeout);
+    bool connectToPrimary(int timeout);
     bool writeConfirmed(const QByteArray &body, int timeout);
     bool awaitAcknowledgement(int timeout);
 

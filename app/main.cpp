@@ -73,6 +73,19 @@ bool readCommandLine(QCommandLineParser &parser, const QCoreApplication &applica
     return parser.isSet(silent);
 }
 
+// Said where a user who started the program from a console sees it.
+void tellUnansweredStart(qint64 primaryProcessId)
+{
+    if (!hasStandardOutput())
+        return;
+    const QString text = QStringLiteral("%1 already runs as process %2 but did not answer, so its window "
+                                        "does not come up; this start ends.\n")
+                                 .arg(QCoreApplication::applicationName())
+                                 .arg(primaryProcessId);
+    std::fputs(qPrintable(text), stderr);
+    std::fflush(stderr);
+}
+
 void applyBaseStyleSheet(QApplication &application)
 {
     const QString sheet = readTextFile(QStringLiteral(":/res/qss/normal/qss-BaseWidget.qss"));
@@ -122,12 +135,11 @@ int main(int argc, char *argv[])
     loadModelData();
     installCrashHandler();
 
+    // The primary alone owns the tablet and the Wintab pipe, also when it does not answer.
     if (application.runsAsSecondary()) {
-        application.sendToPrimary(kWakeMessage, kWakeTimeoutMilliseconds);
-        // Still a secondary unless no primary listened at all: then this start carries on as
-        // the primary.
-        if (application.runsAsSecondary())
-            return 0;
+        if (!application.sendToPrimary(kWakeMessage, kWakeTimeoutMilliseconds))
+            tellUnansweredStart(application.primaryProcessId());
+        return 0;
     }
 
     VDDCControlDlg::setMonitorAccess(systemDdcMonitorAccess());

@@ -398,6 +398,7 @@ void AppLogic::refreshMonitors()
     if (!platform_.displays)
         return;
     std::vector<MonitorInfo> monitors = platform_.displays->enumerateMonitors(false);
+    qCDebug(lcEngine) << "monitors listed:" << monitors.size();
     std::lock_guard<SlimMutex> lock(packetMutex_);
     monitors_ = std::move(monitors);
 }

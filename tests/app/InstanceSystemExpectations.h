@@ -1,12 +1,21 @@
 #pragma once
 
 // What every platform's answers to the single-instance guard must hold.
+#include "app/InstanceServerName.h"
 #include "app/InstanceSystem.h"
+#include "app/SingleApplicationPrivate.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QUuid>
+
+#include <functional>
+#include <memory>
+
+// Keeps a server from listening under the name for as long as the result lives.
+using ServerNameBlocker = std::function<std::shared_ptr<void>(const QString &serverName)>;
 
 // This process runs, and so does a child (`waiter`, a program that reads its input until it
 // ends) until its input closes; once it has ended it does not, nor do ids no process can have.
@@ -28,4 +37,26 @@ inline void expectProcessChecks(const InstanceSystem &system, const QString &wai
 
     for (const qint64 impossible : {qint64(0), qint64(-1), qint64(1) << 40})
         EXPECT_FALSE(system.processRunning(impossible)) << impossible;
+}
+
+// A primary whose server cannot listen keeps its place: later starts stay secondaries, which
+// cannot reach it, until it ends; only then does a start become the primary.
+inline void expectOnePrimaryThoughItsServerCannotListen(const InstanceSystem &system, const ServerNameBlocker &block)
+{
+    using Role = SingleApplicationPrivate::Role;
+    const QString name = instanceServerName(
+            InstanceNameSources::ofApplication({QUuid::createUuid().toString()}, system.userName));
+    const std::shared_ptr<void> blocked = block(name);
+    auto primary = std::make_unique<SingleApplicationPrivate>(system);
+    ASSERT_EQ(primary->start(name), Role::Primary);
+    for (int start = 1; start <= 2; ++start) {
+        SCOPED_TRACE(start);
+        SingleApplicationPrivate later(system);
+        ASSERT_EQ(later.start(name), Role::Secondary);
+        EXPECT_FALSE(later.sendToPrimary("Zelvo Tablet Driver", 100));
+        EXPECT_TRUE(later.runsAsSecondary());
+    }
+    primary.reset();
+    SingleApplicationPrivate next(system);
+    EXPECT_EQ(next.start(name), Role::Primary);
 }

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -153,7 +154,7 @@ TEST_F(MainWindowTest, WithoutATabletTheNoDeviceDialogStandsInAndAnArrivalBrings
     EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), 0);
 }
 
-TEST_F(MainWindowTest, ATabletGetsItsUserFileElseItsDefaultsAndAnUnknownModelChangesNothing)
+TEST_F(MainWindowTest, ATabletGetsItsUserFileElseItsDefaultsAndAnUnknownModelKeepsNoOtherModelsConfiguration)
 {
     TabletConfigurePtr defaults = loadConfigure(QLatin1String(kPenSix), true, {});
     ASSERT_TRUE(defaults);
@@ -181,25 +182,105 @@ TEST_F(MainWindowTest, ATabletGetsItsUserFileElseItsDefaultsAndAnUnknownModelCha
             user.pen.step = entry.expectedStep;
             ASSERT_TRUE(saveConfigureTo(user, userConfigPath(QLatin1String(kPenSix)), QString()));
         }
-        const TabletConfigurePtr before = std::make_shared<TabletConfigure>();
+        // What another tablet left current.
+        const auto before = std::make_shared<TabletConfigure>(*defaults);
+        before->model = QStringLiteral("QZ-Pen 8");
         setCurrentConfigure(before);
 
         TestWindow window({simulatedTablet(kPenSixPath, entry.product)});
 
         EXPECT_EQ(window->appLogic().currentIndex(), 0) << "the engine follows the device anyway";
         const TabletConfigurePtr current = currentConfigure();
+        ASSERT_TRUE(current);
+        ASSERT_NE(current, before);
+        EXPECT_TRUE(current->common.hotkeySync);
         if (!entry.expectLoaded) {
-            EXPECT_EQ(current, before);
+            EXPECT_TRUE(current->model.isEmpty());
+            EXPECT_FALSE(saveConfigure()) << "nothing is saved under any model's name";
             continue;
         }
-        ASSERT_NE(current, before);
         EXPECT_EQ(current->model, QLatin1String(kPenSix));
         EXPECT_EQ(current->pen.step, entry.expectedStep);
-        EXPECT_TRUE(current->common.hotkeySync);
         const TabletConfigurePtr engine = engineConfigure(window->appLogic());
         ASSERT_TRUE(engine);
         EXPECT_NE(engine, current) << "the engine gets a copy of its own";
         EXPECT_EQ(engine->pen.step, entry.expectedStep);
+    }
+}
+
+TEST_F(MainWindowTest, ThePagesOfAnUnknownModelEditNothingAndSayWhy)
+{
+    const char unknownPath[] = "\\\\?\\hid#vid_5a4c&pid_0999&mi_02#8&2222&0&0000";
+    TestWindow window({simulatedTablet(unknownPath, "QZ-Pen 99"), simulatedTablet(kPenSixPath, kPenSix)});
+    auto *devices = window.child<QComboBox>("comboDevices");
+    ASSERT_EQ(devices->count(), 2);
+    auto *notice = window.child<QLabel>("labelUnknownModel");
+    ASSERT_TRUE(notice);
+    const char *const pages[] = {"penPanel", "hotkeyPanel", "mappingPanel", "settingsPanel"};
+    const struct {
+        const char *what;
+        int entry;
+        int language;
+        bool editable;
+        const char *noticeText;
+    } steps[] = {
+        {"the unknown model listed first", -1, 0, false, "the model \"QZ-Pen 99\""},
+        {"in another language", -1, 4, false, "das Modell „QZ-Pen 99“"},
+        {"a known model", 1, 4, true, nullptr},
+        {"the unknown model again", 0, 0, false, "the model \"QZ-Pen 99\""},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.entry >= 0)
+            devices->setCurrentIndex(step.entry);
+        ASSERT_TRUE(TabletLanguage::instance().setLanguage(step.language));
+        for (const char *page : pages)
+            EXPECT_EQ(window.child<QWidget>(page)->isEnabled(), step.editable) << page;
+        EXPECT_EQ(notice->isHidden(), step.editable);
+        if (step.noticeText) {
+            EXPECT_TRUE(notice->text().contains(QString::fromUtf8(step.noticeText))) << qPrintable(notice->text());
+        }
+        EXPECT_EQ(currentConfigure()->model, step.editable ? QLatin1String(kPenSix) : QString());
+    }
+}
+
+TEST_F(MainWindowTest, AReopenThatLosesEveryTabletGivesWayToTheNoDeviceDialogAndOneThatFindsATabletBringsTheWindowBack)
+{
+    enum Shown { Tray, Window, Dialog };
+    const struct {
+        const char *what;
+        bool tabletBefore;
+        bool tabletAfter;
+        Shown before;
+        Shown after;
+    } cases[] = {
+        {"window up, tablet gone", true, false, Window, Dialog},
+        {"in the tray, tablet gone", true, false, Tray, Dialog},
+        {"in the tray, tablet found again", true, true, Tray, Tray},
+        {"window up, tablet found again", true, true, Window, Window},
+        {"in the tray, still no tablet", false, false, Tray, Tray},
+        {"the dialog up, still no tablet", false, false, Dialog, Dialog},
+        {"the dialog up, a tablet found", false, true, Dialog, Window},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        std::vector<SimulatedHidDevice> tablets;
+        if (entry.tabletBefore)
+            tablets.push_back(simulatedTablet(kPenSixPath, kPenSix));
+        TestWindow window(tablets);
+        window->setVisible(entry.before == Window);
+        window->notDetectedDialog()->setVisible(entry.before == Dialog);
+        if (entry.tabletBefore && !entry.tabletAfter)
+            window.bus->removeDevice(kPenSixPath);
+        if (!entry.tabletBefore && entry.tabletAfter)
+            window.bus->addDevice(simulatedTablet(kPenSixPath, kPenSix));
+
+        window->reopenDevices();
+
+        EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), entry.tabletAfter ? 1 : 0);
+        EXPECT_EQ(window->isVisible(), entry.after == Window);
+        EXPECT_EQ(window->notDetectedDialog()->isVisible(), entry.after == Dialog);
+        window->notDetectedDialog()->hide();
     }
 }
 

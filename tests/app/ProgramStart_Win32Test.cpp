@@ -1,15 +1,23 @@
 // QZTablet.exe started as a user starts it, from the folder of this test.
+#include "engine/support/SourceTreePath.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -58,6 +66,121 @@ bool showsAWindow(qint64 processId)
     return process.second;
 }
 
+BOOL CALLBACK noteWindow(HWND window, LPARAM search)
+{
+    auto *process = reinterpret_cast<std::pair<DWORD, std::vector<HWND>> *>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process->first)
+        process->second.push_back(window);
+    return TRUE;
+}
+
+// Shown or not.
+std::vector<HWND> topLevelWindows(qint64 processId)
+{
+    std::pair<DWORD, std::vector<HWND>> process(DWORD(processId), {});
+    EnumWindows(noteWindow, reinterpret_cast<LPARAM>(&process));
+    return process.second;
+}
+
+// The toolkit's window, ready for messages: its program is past its start-up and waits for
+// them. (The system gives a program other windows too, such as the input method's.)
+bool hasAnsweringQtWindow(qint64 processId)
+{
+    for (HWND window : topLevelWindows(processId)) {
+        wchar_t name[256] = {};
+        DWORD_PTR result = 0;
+        if (GetClassNameW(window, name, 256) > 0 && QString::fromWCharArray(name).contains(QStringLiteral("QWindow"))
+            && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result))
+            return true;
+    }
+    return false;
+}
+
+// What a message to HWND_BROADCAST does for one process: every top-level window of it gets the
+// message, shown or not. The broadcast itself would reach the windows of tests that run beside
+// this one too.
+void sendAsBroadcast(qint64 processId, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (HWND window : topLevelWindows(processId)) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kPatience / 6, &result);
+    }
+}
+
+// A copy of the program under a name of its own, so that it has its own data folder and its own
+// instance guard, on the simulated tablet of tools/simulated-hid without its replay. The tablet's
+// interface logs what the program writes to it: each time it opens the tablet, it switches the
+// tablet to its reporting mode (report 09 01 04).
+class SimulatedProgram
+{
+public:
+    SimulatedProgram()
+    {
+        const QString copy = folder.filePath(QStringLiteral("QZTabletSimulated.exe"));
+        EXPECT_TRUE(QFile::copy(program(), copy));
+        QDir(QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/QZTabletSimulated"))
+                .removeRecursively();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QZTABLET_SIMULATED_HID"),
+                           QDir::toNativeSeparators(writeDescription()));
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qz.hid.debug=true;qz.engine.debug=true"));
+        environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.start(copy, {QStringLiteral("--silent")});
+    }
+
+    ~SimulatedProgram()
+    {
+        process.kill();
+        process.waitForFinished(kPatience);
+    }
+
+    qint64 processId() const { return process.processId(); }
+
+    int tabletOpenings() const
+    {
+        QFile log(folder.filePath(QStringLiteral("tablet-output.txt")));
+        if (!log.open(QIODevice::ReadOnly))
+            return 0;
+        return int(QString::fromLatin1(log.readAll()).count(QRegularExpression(QStringLiteral("^\\d+ 09 01 04 "),
+                                                                               QRegularExpression::MultilineOption)));
+    }
+
+    int linesSaying(const char *text)
+    {
+        errors += process.readAllStandardError();
+        return errors.count(text);
+    }
+
+private:
+    QString writeDescription()
+    {
+        QFile source(sourceTreePath(QStringLiteral("tools/simulated-hid/pen-tablet.json")));
+        EXPECT_TRUE(source.open(QIODevice::ReadOnly));
+        QJsonObject description = QJsonDocument::fromJson(source.readAll()).object();
+        QJsonArray devices = description.value(QStringLiteral("devices")).toArray();
+        for (int i = 0; i < devices.size(); ++i) {
+            QJsonObject device = devices[i].toObject();
+            device.remove(QStringLiteral("inputReports"));
+            if (device.value(QStringLiteral("path")).toString().contains(QStringLiteral("mi_02")))
+                device.insert(QStringLiteral("outputLog"), QStringLiteral("tablet-output.txt"));
+            devices[i] = device;
+        }
+        description.insert(QStringLiteral("devices"), devices);
+        const QString path = folder.filePath(QStringLiteral("tablet.json"));
+        QFile written(path);
+        EXPECT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(QJsonDocument(description).toJson());
+        return path;
+    }
+
+    QTemporaryDir folder;
+    QProcess process;
+    QByteArray errors;
+};
+
 } // namespace
 
 TEST(ProgramStart, PrintsItsVersionAndHelpAndRefusesAnUnknownOption)
@@ -90,4 +213,45 @@ TEST(ProgramStart, ASilentFirstStartShowsNoWindowAndLaterStartsHandOverAndEnd)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(kPatience);
+}
+
+TEST(ProgramStart, StartedInTheTrayItReopensItsTabletOnAResumeAndFollowsADisplayChangeWithNoWindowShown)
+{
+    SimulatedProgram program;
+    ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return program.tabletOpenings() == 1 && program.linesSaying("monitors listed") == 1; },
+            kPatience / 2));
+    // The main window, hidden, comes a moment after the tablet was opened.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasAnsweringQtWindow(program.processId()); }, kPatience / 4))
+        << "no top-level window for the system's broadcasts to reach";
+    EXPECT_FALSE(showsAWindow(program.processId()));
+
+    const struct {
+        const char *what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int openings;
+        int readThreadsStopped;
+        int monitorLists;
+    } steps[] = {
+        {"resume", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, 2, 1, 1},
+        {"display change", WM_DISPLAYCHANGE, 32,
+         MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), 2, 1, 2},
+        {"second resume", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, 3, 2, 2},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        sendAsBroadcast(program.processId(), step.message, step.wParam, step.lParam);
+        EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return program.tabletOpenings() == step.openings
+                        && program.linesSaying("read thread stopped") == step.readThreadsStopped
+                        && program.linesSaying("monitors listed") == step.monitorLists;
+                },
+                kPatience / 6))
+            << program.tabletOpenings() << " openings, " << program.linesSaying("read thread stopped")
+            << " read threads stopped, " << program.linesSaying("monitors listed") << " monitor lists";
+        EXPECT_FALSE(showsAWindow(program.processId()));
+    }
 }

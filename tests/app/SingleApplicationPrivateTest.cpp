@@ -163,19 +163,19 @@ TEST(SingleApplicationPrivate, TakesOverWhenTheRecordedPrimaryProcessIsGone)
     EXPECT_EQ(runSecondary(name, {"hello"}).delivered, std::vector<bool>{true});
 }
 
-TEST(SingleApplicationPrivate, TakesOverWhenNoPrimaryListensThoughItsProcessRuns)
+TEST(SingleApplicationPrivate, StaysSecondaryWhileTheRecordedPrimaryRunsThoughNothingListens)
 {
     const QString name = uniqueServerName();
     PlantedBlock planted(name, false);
-    SingleApplicationPrivate start(thisProcess());
-    ASSERT_EQ(start.start(name), Role::Secondary);
-
-    EXPECT_FALSE(start.sendToPrimary("Zelvo Tablet Driver", 100));
-    EXPECT_FALSE(start.runsAsSecondary());
-    EXPECT_EQ(planted.primaryProcessId(), QCoreApplication::applicationPid());
-    QSignalSpy received(&start, &SingleApplicationPrivate::messageReceived);
-    EXPECT_EQ(runSecondary(name, {"hello"}).delivered, std::vector<bool>{true});
-    EXPECT_EQ(received.size(), 1);
+    for (int start = 1; start <= 2; ++start) {
+        SCOPED_TRACE(start);
+        SingleApplicationPrivate later(thisProcess());
+        ASSERT_EQ(later.start(name), Role::Secondary);
+        EXPECT_EQ(later.primaryProcessId(), kElsewhere);
+        EXPECT_FALSE(later.sendToPrimary("Zelvo Tablet Driver", 100));
+        EXPECT_TRUE(later.runsAsSecondary());
+        EXPECT_EQ(planted.primaryProcessId(), kElsewhere);
+    }
 }
 
 TEST(SingleApplicationPrivate, RemakesABlockLeftHalfWrittenAfterFiveSeconds)

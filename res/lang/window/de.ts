@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Tablett-Treiber</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Dieser Treiber kennt das Modell „%1“ nicht: seine Einstellungen können hier weder angezeigt noch geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

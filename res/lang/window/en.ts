@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Tablet Driver</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Controlador de tableta</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Este controlador no conoce el modelo «%1»: su configuración no se puede mostrar ni cambiar aquí.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

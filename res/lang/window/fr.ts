@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Pilote de tablette</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Ce pilote ne connaît pas le modèle « %1 » : ses réglages ne peuvent être ni affichés ni modifiés ici.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

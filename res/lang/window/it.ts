@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Driver della tavoletta</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Questo driver non conosce il modello «%1»: le sue impostazioni non possono essere mostrate né modificate qui.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>タブレットドライバー</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>このドライバーはモデル「%1」を認識できません。ここでは設定を表示することも変更することもできません。</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>태블릿 드라이버</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>이 드라이버는 모델 “%1”을(를) 알지 못합니다. 여기에서는 설정을 표시하거나 변경할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

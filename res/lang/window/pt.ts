@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Driver da mesa digitalizadora</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Este driver não conhece o modelo “%1”: as configurações dele não podem ser mostradas nem alteradas aqui.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

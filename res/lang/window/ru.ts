@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>Драйвер планшета</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>Этот драйвер не знает модель «%1»: её настройки нельзя ни показать, ни изменить здесь.</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

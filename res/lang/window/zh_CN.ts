@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>数位板驱动</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>此驱动程序无法识别型号“%1”：无法在此显示或更改其设置。</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

@@ -39,6 +39,10 @@
         <source>Tablet Driver</source>
         <translation>數位板驅動程式</translation>
     </message>
+    <message>
+        <source>This driver does not know the model &quot;%1&quot;: its settings cannot be shown or changed here.</source>
+        <translation>此驅動程式無法識別型號「%1」：無法在此顯示或變更其設定。</translation>
+    </message>
 </context>
 <context>
     <name>VHotkeyPanel</name>

@@ -1,5 +1,6 @@
-// The main window with a simulated tablet, the no-device dialog, a question in the program's
-// message box and a tip, in English and in the longest languages.
+// The main window with a simulated tablet and with one of a model that it does not know, the
+// no-device dialog, a question in the program's message box and a tip, in English and in the
+// longest languages.
 #include "SceneSupport.h"
 #include "ScreenshotScene.h"
 
@@ -19,6 +20,13 @@ QWidget *mainWindow(int language)
 {
     prepareScene(language);
     return sceneMainWindow({simulatedPenTablet()}, language);
+}
+
+// A tablet that reports a model name the driver has no configuration for.
+QWidget *unknownModel(int language)
+{
+    prepareScene(language);
+    return sceneMainWindow(describedTablet("QZ-Pen 99", "0999", "10 77 60 4f ff 1f d8 13 02 06 00 00 00"), language);
 }
 
 QWidget *noDevice(int language)
@@ -52,6 +60,8 @@ QWidget *tip(int language, const char *context, const char *text)
 
 QZ_SCREENSHOT_SCENE(mainWindow, "main-window", [] { return mainWindow(kEnglish); })
 QZ_SCREENSHOT_SCENE(mainWindowRussian, "main-window-ru", [] { return mainWindow(kRussian); })
+QZ_SCREENSHOT_SCENE(unknownModel, "main-window-unknown-model", [] { return unknownModel(kEnglish); })
+QZ_SCREENSHOT_SCENE(unknownModelGerman, "main-window-unknown-model-de", [] { return unknownModel(kGerman); })
 QZ_SCREENSHOT_SCENE(noDevice, "no-device", [] { return noDevice(kEnglish); })
 QZ_SCREENSHOT_SCENE(noDeviceGerman, "no-device-de", [] { return noDevice(kGerman); })
 QZ_SCREENSHOT_SCENE(resetQuestion, "message-box-question", resetQuestion)
