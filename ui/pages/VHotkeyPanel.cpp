@@ -13,11 +13,8 @@
 #include "ui/dialogs/VHotkeyOptionDlg.h"
 #include "ui/dialogs/VHotkeyPreviewDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
-<<<<<<< HEAD
 #include "ui/pages/ConfigurationSave.h"
-=======
 #include "ui/pages/DialogTarget.h"
->>>>>>> dialogs
 #include "ui/pages/VHotkeyLayoutPanel.h"
 #include "ui/widgets/VRichButton.h"
 #include "ui/widgets/WindowHelpers.h"
