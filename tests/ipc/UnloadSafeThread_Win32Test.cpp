@@ -3,6 +3,7 @@
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/IPCServer_Win32.h"
 #include "ipc/UnloadSafeThread_Win32.h"
+#include "support/FailOnCrash_Win32.h"
 #include "support/ThreadCount_Win32.h"
 
 #include <windows.h>
@@ -12,7 +13,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -20,6 +20,9 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+// An unload's bound, as a library would give its client.
+constexpr auto kUnloadBound = 500ms;
 
 // Holds the process's loader lock for its lifetime.
 class LoaderLock
@@ -110,16 +113,6 @@ void holdReader(void *context)
 
 using StartHostClient = BOOL (*)(const char *, void (*)(void *), void *);
 
-// A thread that runs unmapped code fails the test at once, instead of waiting for a debugger.
-LONG WINAPI failOnCrash(EXCEPTION_POINTERS *exception)
-{
-    std::fprintf(stderr, "a thread crashed at %p\n",
-                 exception->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return EXCEPTION_CONTINUE_SEARCH;
-}
-
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
     std::atomic<bool> running{false};
@@ -162,7 +155,7 @@ TEST(UnloadSafeThread, aStopUnderTheLoaderLockReturnsWhileTheThreadsExitWaits)
         ASSERT_TRUE(loaderLock.holds());
         SetEvent(release);
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(thread.waitForLeave(5s));
+        EXPECT_TRUE(thread.waitForLeave(Deadline::after(5s)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         EXPECT_FALSE(thread.running());
         // Its exit needs the loader lock: the thread is still there.
@@ -178,7 +171,7 @@ TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     UnloadSafeThread thread;
     ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
-    EXPECT_FALSE(thread.waitForLeave(50ms));
+    EXPECT_FALSE(thread.waitForLeave(Deadline::after(50ms)));
     EXPECT_FALSE(thread.running());
     // The thread still has its state and ends on its own.
     SetEvent(release);
@@ -230,10 +223,11 @@ TEST(IPCClientUnload, aReaderThatOutlivesTheUnloadKeepsTheLibraryLoadedAndEndsSa
             << "the library's code stays while its reader may run it";
 
     // Back in the library's code, the reader sees the stop and ends.
-    const LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = SetUnhandledExceptionFilter(&failOnCrash);
-    SetEvent(hold.release);
-    EXPECT_EQ(threadsSettledAt(before), before);
-    SetUnhandledExceptionFilter(previousFilter);
+    {
+        const FailOnCrash failOnCrash;
+        SetEvent(hold.release);
+        EXPECT_EQ(threadsSettledAt(before), before);
+    }
     server.stop();
 }
 
@@ -252,7 +246,7 @@ TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAft
         LoaderLock loaderLock;
         ASSERT_TRUE(loaderLock.holds());
         const auto start = std::chrono::steady_clock::now();
-        client.stopForUnload();
+        EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         EXPECT_FALSE(client.isConnected());
     }
@@ -267,7 +261,7 @@ TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
     ASSERT_TRUE(server.start(nullptr, nullptr));
     IPCClient client(prefix);
     client.start(nullptr, 500);
-    client.stopForUnload();
+    EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
     client.start(nullptr, 500);
     for (int wait = 0; wait < 3000 && !client.isConnected(); ++wait)
         std::this_thread::sleep_for(10ms);
