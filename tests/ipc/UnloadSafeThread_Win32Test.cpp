@@ -2,6 +2,8 @@
 // way an unloading DllMain holds it: a thread's exit then has to wait, and a stop must not.
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/IPCServer_Win32.h"
+#include "ipc/OwnedHandle_Win32.h"
+#include "ipc/SessionId_Win32.h"
 #include "ipc/UnloadSafeThread_Win32.h"
 #include "support/FailOnCrash_Win32.h"
 #include "support/ThreadCount_Win32.h"
@@ -13,6 +15,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -64,6 +67,24 @@ std::string uniquePipePrefix()
 {
     return "\\\\.\\pipe\\qz-unload-test-" + std::to_string(GetCurrentProcessId());
 }
+
+// The session's pipe of `prefix` with its only instance taken by a client: another client finds
+// it busy and waits for a free instance.
+struct BusyPipe
+{
+    explicit BusyPipe(const std::string &prefix)
+    {
+        const std::string name = currentSessionName(prefix);
+        server.reset(CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                      1, 4096, 4096, 0, nullptr));
+        holder.reset(CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+    }
+    bool busy() const { return server && holder; }
+
+    OwnedHandle server;
+    OwnedHandle holder;
+};
 
 std::wstring besideThisProgram(const wchar_t *file)
 {
@@ -252,6 +273,27 @@ TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAft
     }
     EXPECT_EQ(threadsSettledAt(before), before);
     server.stop();
+}
+
+TEST(IPCClientUnload, aClientWaitingForABusyPipeLeavesAsSoonAsItIsStopped)
+{
+    const std::string prefix = uniquePipePrefix();
+    BusyPipe pipe(prefix);
+    ASSERT_TRUE(pipe.busy());
+    auto client = std::make_unique<IPCClient>(prefix);
+    client->start(nullptr, 500);
+    // By now the reconnect thread waits for a free instance, which none of its half-second waits
+    // would bring.
+    std::this_thread::sleep_for(100ms);
+    LoaderLock loaderLock;
+    ASSERT_TRUE(loaderLock.holds());
+    const bool left = client->stopForUnload(Deadline::after(250ms));
+    loaderLock.release();
+    EXPECT_TRUE(left);
+    EXPECT_FALSE(client->isConnected());
+    // A thread that is still out there goes on with the client.
+    if (!left)
+        client.release();
 }
 
 TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
