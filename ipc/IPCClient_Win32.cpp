@@ -52,13 +52,14 @@ void IPCClient::stop()
     resetAfterStop();
 }
 
-bool IPCClient::stopForUnload(std::chrono::milliseconds bound)
+bool IPCClient::stopForUnload(const Deadline &deadline)
 {
     if (abandoned.load())
         return false;
     wakeForStop();
-    const bool reconnectLeft = reconnectThread.waitForLeave(bound);
-    const bool readerLeft = readerThread.waitForLeave(bound);
+    // Both were woken together and leave side by side: the one deadline bounds both waits.
+    const bool reconnectLeft = reconnectThread.waitForLeave(deadline);
+    const bool readerLeft = readerThread.waitForLeave(deadline);
     if (reconnectLeft && readerLeft) {
         dropConnections();
         resetAfterStop();

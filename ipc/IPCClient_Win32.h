@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ipc/Deadline.h"
 #include "ipc/InterprocessCommunication_Win32.h"
 #include "ipc/OwnedHandle_Win32.h"
 #include "ipc/SessionNames.h"
@@ -20,9 +21,6 @@
 class IPCClient
 {
 public:
-    // How long a stop at unload waits for each thread.
-    static constexpr std::chrono::milliseconds kUnloadWait{5000};
-
     // `pipePrefix` gets the session suffix.
     explicit IPCClient(std::string pipePrefix = SessionNames::kPipePrefix);
     ~IPCClient();
@@ -33,12 +31,17 @@ public:
     void start(InterprocessCommunication::DataCallback dataCallback, int intervalMs);
     // Stops and joins both threads.
     void stop();
-    // The stop of a library being unloaded, under the loader lock: each thread is waited for at
-    // most `bound` until it has left the library's code; its exit finishes after the unload. When
-    // one does not leave, the connections are kept for it, the library's code stays loaded, the
-    // client stays stopped for good and false is returned: the owner must then keep this object
-    // and whatever the data callback uses, since the thread goes on with them.
-    bool stopForUnload(std::chrono::milliseconds bound = kUnloadWait);
+    // Tells both threads to leave and wakes them wherever they wait, without waiting for them:
+    // an unload calls it first, so that the threads are on their way out while it does its other
+    // work. A stop must follow.
+    void wakeForStop();
+    // The stop of a library being unloaded, under the loader lock: both threads together are
+    // waited for until `deadline` at most, each until it has left the library's code; their exit
+    // finishes after the unload. When one does not leave, the connections are kept for it, the
+    // library's code stays loaded, the client stays stopped for good and false is returned: the
+    // owner must then keep this object and whatever the data callback uses, since the thread goes
+    // on with them.
+    bool stopForUnload(const Deadline &deadline);
     // The process is ending and its other threads are gone (some may have died holding a lock):
     // forgets threads and connection without waiting, locking or freeing. The client is unusable
     // afterwards.
@@ -53,8 +56,6 @@ private:
     void connectOnce();
     void readLoop();
     void readCurrent();
-    // Sets the stop flag and wakes both threads wherever they wait.
-    void wakeForStop();
     void dropConnections();
     void resetAfterStop();
 

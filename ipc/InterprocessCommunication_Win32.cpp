@@ -6,6 +6,8 @@
 #include "ipc/RecordReassembler.h"
 #include "ipc/SessionId_Win32.h"
 
+#include <algorithm>
+
 namespace {
 
 // The requests of one packet come in one write; a read takes up to 32 records of it.
@@ -114,8 +116,9 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
         // Every instance is taken: wait for a free one, then try again.
         if (stopping())
             return OpenResult::Stopped;
-        if (attempt + 1 >= PipeTiming::kBusyAttempts
-            || !WaitNamedPipeA(fullName.c_str(), DWORD(PipeTiming::kBusyWait.count()))) {
+        if (attempt + 1 >= PipeTiming::kBusyAttempts || !waitForFreeInstance(fullName)) {
+            if (stopping())
+                return OpenResult::Stopped;
             writeIpcDiagnostic("WaitNamedPipe timeout 500ms,err:"
                                + std::to_string(GetLastError()));
             return OpenResult::TimedOut;
@@ -131,6 +134,21 @@ InterprocessCommunication::OpenResult InterprocessCommunication::openClient(
     if (eventCallback)
         eventCallback(nullptr, connectionId, 1);
     return OpenResult::Connected;
+}
+
+// WaitNamedPipe cannot be woken, so it is called for a short step at a time, and a stop is seen
+// between steps: an unload does not wait for the whole time-out.
+bool InterprocessCommunication::waitForFreeInstance(const std::string &fullName)
+{
+    for (std::chrono::milliseconds waited{0}; waited < PipeTiming::kBusyWait && !stopping();
+         waited += PipeTiming::kBusyWaitStep) {
+        const auto step = std::min(PipeTiming::kBusyWaitStep, PipeTiming::kBusyWait - waited);
+        if (WaitNamedPipeA(fullName.c_str(), DWORD(step.count())))
+            return true;
+        if (GetLastError() != ERROR_SEM_TIMEOUT)
+            return false;
+    }
+    return false;
 }
 
 bool InterprocessCommunication::write(const std::uint8_t *bytes, std::size_t length)

@@ -80,6 +80,9 @@ private:
     bool startHangUpRead();
     OpenResult openServer(const std::string &fullName, unsigned id);
     OpenResult openClient(const std::string &fullName);
+    // True once an instance of the busy pipe is free; false when none was within kBusyWait, or
+    // on a stop.
+    bool waitForFreeInstance(const std::string &fullName);
     bool stopping() const { return stopFlag.load() || stopRequested.load(); }
     void readRecords();
 

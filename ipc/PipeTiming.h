@@ -14,6 +14,8 @@ inline constexpr std::chrono::milliseconds kCreateRetryPause{1000};
 // A client whose pipe is busy waits this long for a free instance, at most this many times.
 inline constexpr std::chrono::milliseconds kBusyWait{500};
 inline constexpr int kBusyAttempts = 4;
+// That wait is made in steps this long, so that a stop is seen within one step.
+inline constexpr std::chrono::milliseconds kBusyWaitStep{20};
 inline constexpr std::chrono::milliseconds kDefaultReconnectInterval{2000};
 
 // The client's reconnect interval: below 500 ms the default is used.

@@ -97,12 +97,12 @@ void UnloadSafeThread::join()
     release(true);
 }
 
-bool UnloadSafeThread::waitForLeave(std::chrono::milliseconds bound)
+bool UnloadSafeThread::waitForLeave(const Deadline &deadline)
 {
     if (!thread)
         return true;
     const HANDLE either[2] = {state->last.leftEvent, thread};
-    const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(bound.count()));
+    const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(deadline.left().count()));
     const bool left = waited == WAIT_OBJECT_0 || waited == WAIT_OBJECT_0 + 1;
     if (!left)
         keepCodeLoaded();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ipc/Deadline.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -39,12 +41,13 @@ public:
 
     // Normal stop, once the owner has told the body to return: waits for the thread to exit.
     void join();
-    // Stop under the loader lock, once the owner has told the body to return: waits at most
-    // `bound` for the thread to leave the library's code and lets go of it either way; true when
+    // Stop under the loader lock, once the owner has told the body to return: waits until
+    // `deadline` at most for the thread to leave the library's code (a thread that has left
+    // already counts even when the deadline has passed) and lets go of it either way; true when
     // it left. A thread that did not leave keeps its state for good, since it may still read it,
     // and the module that holds this code stays loaded until the process ends, since the thread
     // will run it when it goes on; its owner must keep whatever the body uses as well.
-    bool waitForLeave(std::chrono::milliseconds bound);
+    bool waitForLeave(const Deadline &deadline);
     // The process is ending and the system has already ended every other thread: forgets the
     // thread without waiting and frees nothing.
     void abandon();

@@ -6,6 +6,7 @@
 #include "wintab/OwnedContext_Win32.h"
 #include "wintab/SlotEdits.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -194,12 +195,13 @@ BOOL ContextCalls::set(std::uint32_t handle, const LOGCONTEXTA &context)
     return TRUE;
 }
 
-void ContextCalls::removeContexts(const std::vector<std::uint32_t> &handles)
+void ContextCalls::removeContexts(const std::vector<std::uint32_t> &handles,
+                                  const Deadline &deadline)
 {
     if (handles.empty())
         return;
     const DWORD processId = GetCurrentProcessId();
-    SectionLock lock(section, kUnloadLockWait);
+    SectionLock lock(section, std::min(kUnloadLockWait, deadline.left()));
     if (!lock)
         return;
     for (const std::uint32_t handle : handles) {

@@ -1,5 +1,6 @@
 #pragma once
 // The Wintab calls that open, change and close this process's contexts.
+#include "ipc/Deadline.h"
 #include "ipc/WintabSharedSection_Win32.h"
 #include "wintab/ContextMap.h"
 #include "wintab/HostIdentification.h"
@@ -33,13 +34,14 @@ public:
     BOOL setA(std::uint32_t handle, const LOGCONTEXTA *context);
     BOOL setW(std::uint32_t handle, const LOGCONTEXTW *context);
 
-    // How long an unload waits for the section's lock, under the loader lock. Slots left behind
-    // are reclaimed by a later open, once their window is gone.
+    // How long an unload waits for the section's lock at most, under the loader lock. Slots left
+    // behind are reclaimed by a later open, once their window is gone.
     static constexpr std::chrono::milliseconds kUnloadLockWait{250};
 
     // At unload: clears the slots of `handles` that are still this process's, posting nothing;
-    // gives up when the section's lock is not had within kUnloadLockWait.
-    void removeContexts(const std::vector<std::uint32_t> &handles);
+    // gives up when the section's lock is not had within kUnloadLockWait or by the unload's
+    // `deadline`, whichever comes first.
+    void removeContexts(const std::vector<std::uint32_t> &handles, const Deadline &deadline);
 
 private:
     std::uint32_t open(HWND window, const LOGCONTEXTA &record, BOOL enable);

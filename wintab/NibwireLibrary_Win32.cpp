@@ -62,8 +62,13 @@ void NibwireLibrary::attach()
 
 void NibwireLibrary::detach(bool processEnding)
 {
+    // One deadline for every wait below, so that together they keep the host no longer.
+    const Deadline deadline = Deadline::after(kUnloadBound);
     try {
-        removeProcessContexts(processEnding);
+        // The pipe threads are on their way out while the contexts go.
+        if (!processEnding)
+            client.wakeForStop();
+        removeProcessContexts(processEnding, deadline);
     } catch (...) {
     }
     // The client stops here in any case: its destructor, run with the static ones, must find
@@ -71,10 +76,10 @@ void NibwireLibrary::detach(bool processEnding)
     if (processEnding)
         client.abandon();
     else
-        pipeThreadsOutlived = !client.stopForUnload();
+        pipeThreadsOutlived = !client.stopForUnload(deadline);
 }
 
-void NibwireLibrary::removeProcessContexts(bool processEnding)
+void NibwireLibrary::removeProcessContexts(bool processEnding, const Deadline &deadline)
 {
     std::vector<std::uint32_t> handles;
     if (processEnding) {
@@ -85,7 +90,7 @@ void NibwireLibrary::removeProcessContexts(bool processEnding)
     } else {
         handles = contexts.takeAll();
     }
-    contextCallSet.removeContexts(handles);
+    contextCallSet.removeContexts(handles, deadline);
 }
 
 UINT NibwireLibrary::info(UINT category, UINT index, void *output, WintabInfo::Text text)

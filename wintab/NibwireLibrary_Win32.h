@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -22,6 +23,9 @@ class NibwireLibrary
 public:
     static constexpr int kClientIntervalMs = 2000;
     static constexpr int kInitialQueueSize = 32;
+    // The longest an unload may keep the host waiting, under the loader lock, for all its waits
+    // together: the section's lock and both pipe threads.
+    static constexpr std::chrono::milliseconds kUnloadBound{500};
 
     // The one object of the process, made at static initialisation (which opens the named mutex).
     static NibwireLibrary &instance();
@@ -32,8 +36,9 @@ public:
 
     // DllMain: maps the section.
     void attach();
-    // DllMain, under the loader lock: removes this process's contexts and stops the pipe client.
-    // When the process is ending its other threads are gone already: nothing waits for them.
+    // DllMain, under the loader lock: removes this process's contexts and stops the pipe client,
+    // within kUnloadBound. When the process is ending its other threads are gone already:
+    // nothing waits for them.
     void detach(bool processEnding);
     // A pipe thread did not stop at unload and may still use this object: it must outlive the
     // unload, as the library's code does.
@@ -55,7 +60,7 @@ private:
     void onPipeRecord(const std::shared_ptr<std::vector<std::uint8_t>> &bytes);
     HostIdentification::HostIdentity host();
     LOGCONTEXTA defaultContext();
-    void removeProcessContexts(bool processEnding);
+    void removeProcessContexts(bool processEnding, const Deadline &deadline);
 
     WintabSharedSection section;
     IPCClient client;

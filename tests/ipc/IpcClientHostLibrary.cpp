@@ -38,7 +38,8 @@ extern "C" __declspec(dllexport) BOOL hostStartClient(const char *pipePrefix,
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_DETACH && !reserved && client && client->stopForUnload(kUnloadBound)) {
+    if (reason == DLL_PROCESS_DETACH && !reserved && client
+        && client->stopForUnload(Deadline::after(kUnloadBound))) {
         delete client;
         client = nullptr;
     }

@@ -2,7 +2,10 @@
 // way an unloading DllMain holds it: a thread's exit then has to wait, and a stop must not.
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/IPCServer_Win32.h"
+#include "ipc/OwnedHandle_Win32.h"
+#include "ipc/SessionId_Win32.h"
 #include "ipc/UnloadSafeThread_Win32.h"
+#include "support/FailOnCrash_Win32.h"
 #include "support/ThreadCount_Win32.h"
 
 #include <windows.h>
@@ -12,7 +15,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -20,6 +23,9 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+// An unload's bound, as a library would give its client.
+constexpr auto kUnloadBound = 500ms;
 
 // Holds the process's loader lock for its lifetime.
 class LoaderLock
@@ -61,6 +67,24 @@ std::string uniquePipePrefix()
 {
     return "\\\\.\\pipe\\qz-unload-test-" + std::to_string(GetCurrentProcessId());
 }
+
+// The session's pipe of `prefix` with its only instance taken by a client: another client finds
+// it busy and waits for a free instance.
+struct BusyPipe
+{
+    explicit BusyPipe(const std::string &prefix)
+    {
+        const std::string name = currentSessionName(prefix);
+        server.reset(CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                      1, 4096, 4096, 0, nullptr));
+        holder.reset(CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+    }
+    bool busy() const { return server && holder; }
+
+    OwnedHandle server;
+    OwnedHandle holder;
+};
 
 std::wstring besideThisProgram(const wchar_t *file)
 {
@@ -110,16 +134,6 @@ void holdReader(void *context)
 
 using StartHostClient = BOOL (*)(const char *, void (*)(void *), void *);
 
-// A thread that runs unmapped code fails the test at once, instead of waiting for a debugger.
-LONG WINAPI failOnCrash(EXCEPTION_POINTERS *exception)
-{
-    std::fprintf(stderr, "a thread crashed at %p\n",
-                 exception->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return EXCEPTION_CONTINUE_SEARCH;
-}
-
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
     std::atomic<bool> running{false};
@@ -162,7 +176,7 @@ TEST(UnloadSafeThread, aStopUnderTheLoaderLockReturnsWhileTheThreadsExitWaits)
         ASSERT_TRUE(loaderLock.holds());
         SetEvent(release);
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(thread.waitForLeave(5s));
+        EXPECT_TRUE(thread.waitForLeave(Deadline::after(5s)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         EXPECT_FALSE(thread.running());
         // Its exit needs the loader lock: the thread is still there.
@@ -178,7 +192,7 @@ TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     UnloadSafeThread thread;
     ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
-    EXPECT_FALSE(thread.waitForLeave(50ms));
+    EXPECT_FALSE(thread.waitForLeave(Deadline::after(50ms)));
     EXPECT_FALSE(thread.running());
     // The thread still has its state and ends on its own.
     SetEvent(release);
@@ -230,10 +244,11 @@ TEST(IPCClientUnload, aReaderThatOutlivesTheUnloadKeepsTheLibraryLoadedAndEndsSa
             << "the library's code stays while its reader may run it";
 
     // Back in the library's code, the reader sees the stop and ends.
-    const LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = SetUnhandledExceptionFilter(&failOnCrash);
-    SetEvent(hold.release);
-    EXPECT_EQ(threadsSettledAt(before), before);
-    SetUnhandledExceptionFilter(previousFilter);
+    {
+        const FailOnCrash failOnCrash;
+        SetEvent(hold.release);
+        EXPECT_EQ(threadsSettledAt(before), before);
+    }
     server.stop();
 }
 
@@ -252,12 +267,33 @@ TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAft
         LoaderLock loaderLock;
         ASSERT_TRUE(loaderLock.holds());
         const auto start = std::chrono::steady_clock::now();
-        client.stopForUnload();
+        EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         EXPECT_FALSE(client.isConnected());
     }
     EXPECT_EQ(threadsSettledAt(before), before);
     server.stop();
+}
+
+TEST(IPCClientUnload, aClientWaitingForABusyPipeLeavesAsSoonAsItIsStopped)
+{
+    const std::string prefix = uniquePipePrefix();
+    BusyPipe pipe(prefix);
+    ASSERT_TRUE(pipe.busy());
+    auto client = std::make_unique<IPCClient>(prefix);
+    client->start(nullptr, 500);
+    // By now the reconnect thread waits for a free instance, which none of its half-second waits
+    // would bring.
+    std::this_thread::sleep_for(100ms);
+    LoaderLock loaderLock;
+    ASSERT_TRUE(loaderLock.holds());
+    const bool left = client->stopForUnload(Deadline::after(250ms));
+    loaderLock.release();
+    EXPECT_TRUE(left);
+    EXPECT_FALSE(client->isConnected());
+    // A thread that is still out there goes on with the client.
+    if (!left)
+        client.release();
 }
 
 TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
@@ -267,7 +303,7 @@ TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
     ASSERT_TRUE(server.start(nullptr, nullptr));
     IPCClient client(prefix);
     client.start(nullptr, 500);
-    client.stopForUnload();
+    EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
     client.start(nullptr, 500);
     for (int wait = 0; wait < 3000 && !client.isConnected(); ++wait)
         std::this_thread::sleep_for(10ms);

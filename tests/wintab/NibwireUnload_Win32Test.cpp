@@ -7,7 +7,9 @@
 #include "ipc/IPCServer_Win32.h"
 #include "ipc/SectionLock_Win32.h"
 #include "ipc/WintabSharedSection_Win32.h"
+#include "support/FailOnCrash_Win32.h"
 #include "support/ThreadCount_Win32.h"
+#include "support/WaitUntil.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -20,20 +22,113 @@
 #include <cstdio>
 #include <functional>
 #include <thread>
+#include <vector>
 
 using namespace std::chrono_literals;
 
 namespace {
 
 constexpr int kRounds = 20;
-constexpr auto kLongestUnload = 3s;
-
-
+// Generous: an unload whose threads all left takes some milliseconds, and the worst, with threads
+// that do not leave, half a second.
+constexpr std::chrono::milliseconds kLongestUnload = 1s;
 
 struct Round {
     bool loaded = false;
     bool opened = false;
     std::chrono::milliseconds unload{0};
+    // A library whose threads did not leave by the unload's deadline stays loaded.
+    bool keptLoaded = false;
+};
+
+using QueryThread = LONG(NTAPI *)(HANDLE, int, void *, ULONG, ULONG *);
+// NtQueryInformationThread's class for the address a thread started at.
+constexpr int kThreadStartAddress = 9;
+
+void *startAddressOf(HANDLE thread)
+{
+    static const auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void *>(
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationThread")));
+    void *start = nullptr;
+    if (!query || query(thread, kThreadStartAddress, &start, sizeof start, nullptr) != 0)
+        return nullptr;
+    return start;
+}
+
+HMODULE moduleAt(const void *address)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS
+                               | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<LPCWSTR>(address), &module);
+    return module;
+}
+
+// The threads of this process that started in `module`'s code.
+std::vector<DWORD> threadsStartedIn(HMODULE module)
+{
+    std::vector<DWORD> found;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return found;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != GetCurrentProcessId())
+            continue;
+        const HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+        if (!thread)
+            continue;
+        const void *start = startAddressOf(thread);
+        if (start && moduleAt(start) == module)
+            found.push_back(entry.th32ThreadID);
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+// Threads held still, as if stuck, until resumed.
+class HeldThreads
+{
+public:
+    explicit HeldThreads(const std::vector<DWORD> &ids)
+    {
+        for (const DWORD id : ids) {
+            const HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME | SYNCHRONIZE, FALSE, id);
+            if (thread && SuspendThread(thread) != DWORD(-1))
+                threads.push_back(thread);
+            else if (thread)
+                CloseHandle(thread);
+        }
+    }
+    ~HeldThreads()
+    {
+        if (!resumed)
+            resume();
+        for (const HANDLE thread : threads)
+            CloseHandle(thread);
+    }
+    HeldThreads(const HeldThreads &) = delete;
+    HeldThreads &operator=(const HeldThreads &) = delete;
+
+    std::size_t count() const { return threads.size(); }
+    void resume()
+    {
+        for (const HANDLE thread : threads)
+            ResumeThread(thread);
+        resumed = true;
+    }
+    bool allEndWithin(std::chrono::milliseconds patience) const
+    {
+        return WaitForMultipleObjects(DWORD(threads.size()), threads.data(), TRUE,
+                                      DWORD(patience.count()))
+               < WAIT_OBJECT_0 + threads.size();
+    }
+
+private:
+    std::vector<HANDLE> threads;
+    bool resumed = false;
 };
 
 // One host's use: load, ask for information (which starts the client), open a context, unload.
@@ -57,6 +152,7 @@ Round loadUseAndUnload(HWND window, const std::function<void()> &beforeUnload)
     FreeLibrary(module);
     round.unload = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start);
+    round.keptLoaded = GetModuleHandleW(L"Nibwire.dll") != nullptr;
     return round;
 }
 
@@ -113,6 +209,7 @@ protected:
             EXPECT_TRUE(rounds[n].loaded);
             EXPECT_TRUE(rounds[n].opened);
             EXPECT_LT(rounds[n].unload, kLongestUnload);
+            EXPECT_FALSE(rounds[n].keptLoaded) << "the pipe threads left in time";
         }
         EXPECT_EQ(after, before);
         // Each unload took its context along.
@@ -155,6 +252,38 @@ TEST_F(NibwireUnload, RoundsThatUnloadRightAfterTheClientConnectedEndEveryThread
         server.send({1, WT_PACKET, 0, 0, 0});
     });
     EXPECT_EQ(accepted.load(), loads);
+    server.stop();
+}
+
+TEST_F(NibwireUnload, AnUnloadWhosePipeThreadsBothHangWaitsOneBoundForBothAndKeepsTheLibrary)
+{
+    IPCServer server;
+    ASSERT_TRUE(server.start(nullptr, nullptr));
+    const HMODULE module = LoadLibraryW(NibwireModule::path().c_str());
+    ASSERT_NE(module, nullptr);
+    const auto info = reinterpret_cast<NibwireApi::Info>(
+            reinterpret_cast<void *>(GetProcAddress(module, "WTInfoA")));
+    info(WTI_INTERFACE, IFC_WINTABID, nullptr);
+    ASSERT_TRUE(waitUntil([&server] { return server.connectionCount() == 1; }, 10s));
+    // The reader now waits in a read, the reconnect thread for its next round (two seconds
+    // after the connect): both hold no lock that the unload takes.
+    std::this_thread::sleep_for(500ms);
+    HeldThreads hung(threadsStartedIn(module));
+    ASSERT_EQ(hung.count(), 2u) << "the reconnect thread and the reader";
+
+    const auto start = std::chrono::steady_clock::now();
+    FreeLibrary(module);
+    const auto unload = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+    EXPECT_LT(unload.count(), kLongestUnload.count())
+            << "ms: the two threads share the unload's one deadline";
+    EXPECT_EQ(GetModuleHandleW(L"Nibwire.dll"), module)
+            << "the library's code stays while its threads may run it";
+
+    // Running again, the threads see the stop and end in the library's code that was kept.
+    const FailOnCrash failOnCrash;
+    hung.resume();
+    EXPECT_TRUE(hung.allEndWithin(10s));
     server.stop();
 }
 
