@@ -523,9 +523,11 @@ TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwh
     }
 }
 
-// Restore Default maps a pen display at 0 degrees, and the display itself turns back with it,
-// whichever screen the page had chosen.
-TEST_F(MappingPage, RestoreDefaultTurnsThePenDisplayBackWhateverScreenIsChosen)
+// Restore Default brings back the model's default mapping: the primary monitor for a tablet, the
+// pen display for a pen display, whole screen and tablet, neutral factors. A pen display is
+// mapped at 0 degrees, and the display itself turns back with it, whichever screen the page had
+// chosen. Nothing is written to disk.
+TEST_F(MappingPage, RestoreDefaultBringsBackTheDefaultMappingAndTurnsThePenDisplayBack)
 {
     const struct
     {
@@ -534,12 +536,13 @@ TEST_F(MappingPage, RestoreDefaultTurnsThePenDisplayBackWhateverScreenIsChosen)
         int screen;
         int rotation;
         std::vector<std::pair<int, int>> turns;
+        int restoredScreen;
     } rows[] = {
-        {"the pen display chosen", true, 1, 1, {{1, 0}}},
-        {"all screens chosen", true, 2, 3, {{1, 0}}},
-        {"the other monitor chosen", true, 0, 2, {{1, 0}}},
-        {"a pen display that is not turned", true, 2, 0, {}},
-        {"a tablet beside a turned pen display", false, 1, 1, {}},
+        {"the pen display chosen", true, 1, 1, {{1, 0}}, 1},
+        {"all screens chosen", true, 2, 3, {{1, 0}}, 1},
+        {"the other monitor chosen", true, 0, 2, {{1, 0}}, 1},
+        {"a pen display that is not turned", true, 2, 0, {}, 1},
+        {"a tablet beside a turned pen display", false, 1, 1, {}, 0},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -547,15 +550,102 @@ TEST_F(MappingPage, RestoreDefaultTurnsThePenDisplayBackWhateverScreenIsChosen)
         monitors[1].rotation = row.rotation;
         MappingWindow window(monitors, row.penDisplay);
         window.screens()->setCurrentIndex(row.screen);
+        window.child<QComboBox>("comboRotation")->setCurrentIndex(2);
+        window.setField("screenX", 100);
+        window.setField("screenW", 800);
+        window.setField("tabletX", 10);
+        window.setField("tabletW", 50);
+        MappingConfigure &mapping = currentConfigure()->mapping;
+        mapping.kx = mapping.ky = mapping.kcx = mapping.kcy = 0.8;
         window.displays.rotations.clear();
 
         window.child<QPushButton>("btnRestoreDefault")->click();
 
         EXPECT_EQ(window.displays.rotations, row.turns);
-        if (row.penDisplay) {
-            EXPECT_EQ(currentConfigure()->mapping.rotation, 0);
-            EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
-        }
+        EXPECT_EQ(mapping.screenIndex, std::uint32_t(row.restoredScreen));
+        EXPECT_EQ(window.screens()->currentIndex(), row.restoredScreen);
+        EXPECT_EQ(mapping.part, QRect(0, 0, 1920, 1080));
+        EXPECT_EQ(mapping.workArea, QRect(0, 0, 100, 100));
+        EXPECT_EQ(factorsOf(mapping), QRectF(1.0, 1.0, 1.0, 1.0));
+        EXPECT_EQ(mapping.rotation, 0);
+        EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+        for (const auto &[field, value] : {std::pair("screenX", 0), std::pair("screenW", 1920),
+                                           std::pair("tabletX", 0), std::pair("tabletW", 100)})
+            EXPECT_EQ(window.child<VUnitEdit>(field)->value(), value) << field;
+        EXPECT_FALSE(QFile::exists(userConfigPath(currentConfigure()->model)));
+    }
+}
+
+// Only the user's choice turns a display, and only a pen display that the tablet drives alone;
+// every choice is stored and maps the whole tablet.
+TEST_F(MappingPage, AChosenRotationIsStoredAndTurnsOnlyTheMappedPenDisplay)
+{
+    const struct
+    {
+        const char *what;
+        bool penDisplay;
+        int screen;
+        std::vector<std::pair<int, int>> turns;
+    } rows[] = {
+        {"a pen display on its own screen", true, 1, {{1, 3}}},
+        {"a pen display on the other monitor", true, 0, {}},
+        {"a pen display on all screens", true, 2, {}},
+        {"a tablet on the pen display's screen", false, 1, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow window(kScreenAndPenDisplay, row.penDisplay);
+        window.screens()->setCurrentIndex(row.screen);
+        window.setField("tabletW", 50);
+        window.displays.rotations.clear();
+        QComboBox *rotation = window.child<QComboBox>("comboRotation");
+
+        rotation->setCurrentIndex(3);
+        EXPECT_TRUE(window.displays.rotations.empty()) << "not chosen by the user";
+        emit rotation->activated(3);
+
+        EXPECT_EQ(window.displays.rotations, row.turns);
+        EXPECT_EQ(currentConfigure()->mapping.rotation, 3);
+        EXPECT_EQ(currentConfigure()->mapping.workArea, QRect(0, 0, 100, 100));
+    }
+}
+
+// A screen that is gone (a monitor removed, or a smaller one in its place) leaves the tablet on
+// the whole first screen, and Save keeps that.
+TEST_F(MappingPage, AStoredScreenThatNoLongerFitsComesBackAsTheWholeFirstScreen)
+{
+    const struct
+    {
+        const char *what;
+        std::uint32_t screenIndex;
+        QRect part;
+    } rows[] = {
+        {"the second screen, removed", 1, QRect(0, 0, 2560, 1440)},
+        {"all of two screens, one removed", 2, QRect(0, 0, 3840, 1080)},
+        {"a part beyond the first screen", 0, QRect(2000, 1100, 500, 300)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const TabletConfigurePtr stored = loadConfigure(QStringLiteral("QZ-Pen 6"), true, ConfigureMonitorList());
+        ASSERT_TRUE(stored);
+        stored->mapping.screenIndex = row.screenIndex;
+        stored->mapping.part = row.part;
+        setCurrentConfigure(stored);
+        ASSERT_TRUE(saveConfigure());
+
+        MappingWindow window(kOneScreen);
+        const MappingConfigure &mapping = currentConfigure()->mapping;
+        EXPECT_EQ(window.screens()->currentIndex(), 0);
+        EXPECT_EQ(mapping.screenIndex, 0u);
+        EXPECT_EQ(mapping.part, QRect(0, 0, 1920, 1080));
+        EXPECT_EQ(window.child<VUnitEdit>("screenX")->value(), 0);
+        EXPECT_EQ(window.child<VUnitEdit>("screenW")->value(), 1920);
+
+        window.child<QPushButton>("btnOK")->click();
+        const TabletConfigurePtr saved = loadConfigure(QStringLiteral("QZ-Pen 6"), false, ConfigureMonitorList());
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->mapping.screenIndex, 0u);
+        EXPECT_EQ(saved->mapping.part, QRect(0, 0, 1920, 1080));
     }
 }
 
