@@ -10,10 +10,13 @@
 #include "config/TabletLayoutKey.h"
 #include "config/TabletLayoutTouch.h"
 #include "config/TabletMouseAction.h"
+#include "ui/dialogs/VHotkeyPreviewDlg.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VHotkeyLayoutPanel.h"
 #include "ui/widgets/VRichButton.h"
+#include "ui/widgets/VTitleBar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBox>
 
 #include <gtest/gtest.h>
 
@@ -441,6 +445,51 @@ TEST_F(VHotkeyPanelTest, ANewDescriptionBindsACopyUnderItAndAnUnboundKeyKeepsNon
     emit rowButton()->titleTextFinished(QStringLiteral("Ignored"));
     EXPECT_EQ(appProfiles().at(0).keys.count(3), 0u);
     EXPECT_EQ(applied, 0);
+}
+
+// The preview, once shown, lists what the page edits at every moment.
+TEST_F(VHotkeyPanelTest, TheShownPreviewFollowsEveryBindingAndApplicationChange)
+{
+    load(kDialTablet, true);
+    selectKey(2);
+    emit rowButton()->clickIcon();
+    VHotkeyPreviewDlg *preview = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<VHotkeyPreviewDlg *>(window); shown && shown->isVisible())
+            preview = shown;
+    }
+    ASSERT_TRUE(preview);
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        const char *title;
+        const char *line;
+    } steps[] = {
+        {"an action chosen",
+         [&] {
+             chosenAction = keys("Ctrl+S", "Save it");
+             emit rowButton()->clickButton();
+         },
+         "All Applications", "  [K2] Ctrl+S  (Save it)"},
+        {"a new description", [&] { emit rowButton()->titleTextFinished(QStringLiteral("Store")); }, "All Applications",
+         "  [K2] Ctrl+S  (Store)"},
+        {"an application chosen", [&] { page.applicationCombo()->setCurrentIndex(1); }, "Krita", "  [K1] K  (Krita key)"},
+        {"all applications again", [&] { page.applicationCombo()->setCurrentIndex(0); }, "All Applications",
+         "  [K2] Ctrl+S  (Store)"},
+        {"Restore Default", [&] { page.findChild<QPushButton *>(QStringLiteral("btnRestoreDefault"))->click(); },
+         "All Applications", "  [K2] Ctrl+Shift+Z  (Redo)"},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        QStringList lines;
+        for (QLabel *label : preview->findChild<QToolBox *>(QStringLiteral("toolBox"))->findChildren<QLabel *>())
+            lines << label->text();
+        EXPECT_TRUE(lines.contains(QLatin1String(step.line))) << lines.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(preview->findChild<VTitleBar *>(QStringLiteral("hpdWidgetTitle"))->title(),
+                  QStringLiteral("Hotkey Preview (%1)").arg(QLatin1String(step.title)));
+    }
+    preview->hide();
 }
 
 TEST_F(VHotkeyPanelTest, TheTabletsDialSwitchAdvancesTheDialTheEngineRunsAndNamesTheNewPair)
