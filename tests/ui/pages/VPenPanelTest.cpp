@@ -7,6 +7,7 @@
 #include "config/ModelTables.h"
 #include "config/TabletMiscAction.h"
 #include "config/TabletMouseAction.h"
+#include "config/TabletPenPacketWrapper.h"
 #include "support/QtPrinters.h"
 #include "ui/dialogs/VActionSelectDlg.h"
 #include "ui/dialogs/VPenOptionDlg.h"
@@ -22,7 +23,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -30,7 +33,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -429,6 +434,43 @@ TEST_F(VPenPanelTest, APenDisplayHidesMouseModeAndTurnsItOff)
     EXPECT_FALSE(configure->pen.relative);
     EXPECT_FALSE(child<QCheckBox>(page, "checkMouseMode")->isVisibleTo(&page));
     EXPECT_EQ(applied, 0) << "a refresh pushes nothing";
+}
+
+// The live pressure follows the pen while the page is shown, past the display's 25 ms pace; a
+// hidden page and a packet that the engine did not fill leave it as it is.
+TEST_F(VPenPanelTest, TheLivePressureFollowsOnlyValidPacketsWhileThePageIsShown)
+{
+    const auto packet = [](std::uint16_t pressure, std::uint16_t maximum, bool valid) {
+        const TabletPenPacket pen(0xA1, 1000, 1000, pressure, 0, 0, 0, 0, 0);
+        TabletPenPacketWrapper wrapper(pen, pen);
+        wrapper.pressureMax = maximum;
+        wrapper.valid = valid;
+        return QVariant::fromValue(wrapper);
+    };
+    const struct {
+        const char *what;
+        bool shown;
+        QVariant data;
+        int percent;
+        const char *value;
+    } steps[] = {
+        {"the first packet starts the pace", true, packet(4000, 8191, true), 0, "0"},
+        {"a packet on the shown page", true, packet(4095, 8191, true), 49, "4095"},
+        {"a packet while the page is hidden", false, packet(8191, 8191, true), 49, "4095"},
+        {"a packet the engine did not fill", true, packet(8191, 8191, false), 49, "4095"},
+        {"no pen in range", true, QVariant::fromValue(TabletPenPacketWrapper()), 49, "4095"},
+        {"a 16383-level device", true, packet(8191, 16383, true), 100, "16383"},
+    };
+    auto *bar = child<QProgressBar>(page, "progressPressure");
+    auto *value = child<QLabel>(page, "labelPressureValue");
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        page.setVisible(step.shown);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        page.updatePenData(step.data);
+        EXPECT_EQ(bar->value(), step.percent);
+        EXPECT_EQ(value->text(), QLatin1String(step.value));
+    }
 }
 
 TEST_F(VPenPanelTest, TheWheelNeverChangesAComboBox)
