@@ -340,7 +340,8 @@ void VHotkeyPanel::slotSwitchDialAction(int dial)
             DialActionSwitch::advance(*configure, appProfiles(), known ? &foreground : nullptr, std::uint16_t(dial));
     if (outcome.inProfile)
         publishAppProfiles();
-    if (isVisible())
+    // The preview may stay pinned beside the drawing application while the window is hidden.
+    if (isVisible() || preview->isVisible())
         refreshRow(true);
     if (outcome.pair)
         VTipMsgboxDlg::showTipMessage(translatedTip(outcome.pair->first) + QStringLiteral(" /  ")

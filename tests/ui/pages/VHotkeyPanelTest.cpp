@@ -447,7 +447,8 @@ TEST_F(VHotkeyPanelTest, ANewDescriptionBindsACopyUnderItAndAnUnboundKeyKeepsNon
     EXPECT_EQ(applied, 0);
 }
 
-// The preview, once shown, lists what the page edits at every moment.
+// The preview, once shown, lists what the page edits at every moment, also while it stays pinned
+// beside a drawing application with the settings window hidden.
 TEST_F(VHotkeyPanelTest, TheShownPreviewFollowsEveryBindingAndApplicationChange)
 {
     load(kDialTablet, true);
@@ -478,6 +479,8 @@ TEST_F(VHotkeyPanelTest, TheShownPreviewFollowsEveryBindingAndApplicationChange)
          "  [K2] Ctrl+S  (Store)"},
         {"Restore Default", [&] { page.findChild<QPushButton *>(QStringLiteral("btnRestoreDefault"))->click(); },
          "All Applications", "  [K2] Ctrl+Shift+Z  (Redo)"},
+        {"the tablet's dial switch, the window hidden", [&] { page.slotSwitchDialAction(1); }, "All Applications",
+         "   *[Action-2] [ | ]"},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.what);
