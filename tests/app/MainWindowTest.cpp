@@ -561,22 +561,31 @@ TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoopAndTheEngin
     EXPECT_TRUE(workerEnded) << "the engine's worker thread still ran when the event loop ended";
 }
 
-TEST_F(MainWindowTest, OnlyTheProgramsOwnMessageBringsTheWindowUp)
+TEST_F(MainWindowTest, OnlyTheProgramsOwnMessageBringsTheWindowUpOrWithoutATabletTheNoDeviceDialog)
 {
     const struct {
         QByteArray message;
-        bool shown;
+        bool tablet;
+        bool windowShown;
+        bool dialogShown;
     } cases[] = {
-        {"Zelvo Tablet Driver", true},
-        {"Zelvo Tablet Driver ", false},
-        {"zelvo tablet driver", false},
-        {"", false},
+        {"Zelvo Tablet Driver", true, true, false},
+        {"Zelvo Tablet Driver", false, false, true},
+        {"Zelvo Tablet Driver ", true, false, false},
+        {"zelvo tablet driver", false, false, false},
+        {"", true, false, false},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.message.constData());
-        TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+        SCOPED_TRACE(entry.tablet ? "a tablet" : "no tablet");
+        std::vector<SimulatedHidDevice> tablets;
+        if (entry.tablet)
+            tablets.push_back(simulatedTablet(kPenSixPath, kPenSix));
+        TestWindow window(tablets);
         window->slotReceivedMessage(7, entry.message);
-        EXPECT_EQ(window->isVisible(), entry.shown);
+        EXPECT_EQ(window->isVisible(), entry.windowShown);
+        EXPECT_EQ(window->notDetectedDialog()->isVisible(), entry.dialogShown);
+        window->notDetectedDialog()->hide();
     }
 }
 
