@@ -5,14 +5,18 @@
 #include "config/ConfigureStore.h"
 #include "config/DataFolders.h"
 #include "config/IsolatedDataLocation.h"
+#include "config/TabletComponentPacketWrapper.h"
 #include "config/TabletKeyboardAction.h"
 #include "config/TabletLanguage.h"
+#include "engine/device/TabletDevice_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/output/KeyboardDriver.h"
 #include "engine/output/VirtualHidReportSink.h"
+#include "engine/support/SignalRecorder.h"
 #include "engine/support/SimulatedTablet.h"
 #include "engine/support/SimulatedVirtualDevice.h"
 #include "support/QtPrinters.h"
+#include "support/WaitUntil.h"
 #include "ui/dialogs/VNotDetectedDlg.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VPenPanel.h"
@@ -25,6 +29,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTableWidget>
 #include <QTest>
@@ -32,6 +37,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -41,6 +47,8 @@ using namespace std::chrono_literals;
 
 const char kPenSixPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
 const char kPenSix[] = "QZ-Pen 6";
+const char kPenTwelvePath[] = "\\\\?\\hid#vid_5a4c&pid_0067&mi_02#8&3333&0&0000";
+const char kPenTwelve[] = "QZ-Pen 12";
 
 struct TestWindow
 {
@@ -109,6 +117,37 @@ TabletConfigurePtr engineConfigure(AppLogic &logic, const TabletConfigurePtr &ot
     return nullptr;
 }
 
+// The model of the configuration the engine's worker processes packets with, once it is
+// `expected` or after three seconds.
+QString engineModel(AppLogic &logic, const QString &expected)
+{
+    QString model;
+    for (int i = 0; i < 300 && model != expected; ++i) {
+        logic.pushPacket(std::make_shared<TabletKeyPacket>(1, 0, 0));
+        std::this_thread::sleep_for(10ms);
+        if (const TabletConfigurePtr active = logic.activeConfigure())
+            model = active->model;
+    }
+    return model;
+}
+
+// Made on a thread as a thread_local, it tells when that thread ends.
+class ThreadEndNotice
+{
+public:
+    explicit ThreadEndNotice(std::atomic<bool> &ended) : ended(ended) {}
+    ~ThreadEndNotice() { ended = true; }
+
+private:
+    std::atomic<bool> &ended;
+};
+
+// An express-key report of the simulated tablets: key `key` (1 to 8) pressed.
+std::vector<std::uint8_t> keyPressReport(int key)
+{
+    return {9, 'B', 1, 1, std::uint8_t(1u << (key - 1)), 0, 0, 0, 0};
+}
+
 AppProfile profile(const char *name)
 {
     AppProfile entry;
@@ -137,7 +176,7 @@ TEST_F(MainWindowTest, WithoutATabletTheNoDeviceDialogStandsInAndAnArrivalBrings
 
     window.bus->addDevice(simulatedTablet(kPenSixPath, kPenSix));
     window->appLogic().onTabletStatus(TabletStatus::Arrived, kPenSixPath);
-    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, 2000));
     EXPECT_FALSE(window->notDetectedDialog()->isVisible());
     EXPECT_EQ(window.child<QComboBox>("comboDevices")->itemText(0), QLatin1String(kPenSix));
     EXPECT_TRUE(window.child<VPenPanel>("penPanel")->isVisible());
@@ -149,7 +188,7 @@ TEST_F(MainWindowTest, WithoutATabletTheNoDeviceDialogStandsInAndAnArrivalBrings
 
     window.bus->removeDevice(kPenSixPath);
     window->appLogic().onTabletStatus(TabletStatus::Removed, kPenSixPath);
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
     EXPECT_TRUE(window->notDetectedDialog()->isVisible());
     EXPECT_EQ(window.child<QComboBox>("comboDevices")->count(), 0);
 }
@@ -241,6 +280,77 @@ TEST_F(MainWindowTest, ThePagesOfAnUnknownModelEditNothingAndSayWhy)
             EXPECT_TRUE(notice->text().contains(QString::fromUtf8(step.noticeText))) << qPrintable(notice->text());
         }
         EXPECT_EQ(currentConfigure()->model, step.editable ? QLatin1String(kPenSix) : QString());
+    }
+}
+
+TEST_F(MainWindowTest, TheChosenTabletsModelFillsThePagesAndTheEngineFollowsItAndRemovingItGoesBackToTheFirst)
+{
+    // Each model's own file, with a pen speed that no default has, shows which one the pages got.
+    const struct {
+        const char *model;
+        int step;
+    } files[] = {{kPenSix, 2}, {kPenTwelve, 9}};
+    for (const auto &file : files) {
+        TabletConfigurePtr user = loadConfigure(QLatin1String(file.model), true, {});
+        ASSERT_TRUE(user);
+        user->pen.step = file.step;
+        ASSERT_TRUE(saveConfigureTo(*user, userConfigPath(QLatin1String(file.model)), QString()));
+    }
+    SimulatedTabletOptions twelve;
+    twelve.productId = 0x0067;
+    TestWindow window({simulatedTablet(kPenSixPath, kPenSix), simulatedTablet(kPenTwelvePath, kPenTwelve, twelve)});
+    window->updateVisibility();
+    auto *devices = window.child<QComboBox>("comboDevices");
+    auto *penSpeed = window.child<QSlider>("sliderRelative");
+    ASSERT_TRUE(penSpeed);
+    SignalRecorder keys(&window->appLogic(), &AppLogic::componentDataChanged);
+
+    enum Step { Start, ChooseSecond, RemoveSecond };
+    const struct {
+        const char *what;
+        Step step;
+        QStringList listed;
+        const char *model;
+        const char *enginePath;
+        int penSpeed;
+        int key;
+    } steps[] = {
+        {"the first listed", Start, {kPenSix, kPenTwelve}, kPenSix, kPenSixPath, 2, 1},
+        {"the second chosen", ChooseSecond, {kPenSix, kPenTwelve}, kPenTwelve, kPenTwelvePath, 9, 2},
+        {"the chosen one unplugged", RemoveSecond, {kPenSix}, kPenSix, kPenSixPath, 2, 3},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.step == ChooseSecond)
+            devices->setCurrentIndex(1);
+        if (step.step == RemoveSecond) {
+            window.bus->removeDevice(kPenTwelvePath);
+            window->appLogic().onTabletStatus(TabletStatus::Removed, kPenTwelvePath);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return devices->count() == step.listed.size(); }, 2000));
+        }
+        QStringList listed;
+        for (int entry = 0; entry < devices->count(); ++entry)
+            listed << devices->itemText(entry);
+        EXPECT_EQ(listed, step.listed);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->notDetectedDialog()->isVisible());
+        ASSERT_TRUE(currentConfigure());
+        EXPECT_EQ(currentConfigure()->model, QString::fromLatin1(step.model));
+        EXPECT_EQ(penSpeed->value(), step.penSpeed);
+
+        const std::shared_ptr<TabletDevice_Win32> engineDevice = window->appLogic().currentDevice();
+        ASSERT_TRUE(engineDevice);
+        EXPECT_EQ(engineDevice->info().path, step.enginePath);
+        EXPECT_EQ(engineModel(window->appLogic(), QString::fromLatin1(step.model)), QString::fromLatin1(step.model));
+        // The tablet's own key reaches the engine's worker.
+        const std::size_t before = keys.count();
+        ASSERT_TRUE(window.bus->feedReport(step.enginePath, keyPressReport(step.key)));
+        bool keyReached = false;
+        for (std::size_t seen = before; !keyReached && keys.waitFor(seen + 1); ++seen) {
+            const auto wrapper = keys.at(seen).value<TabletComponentPacketWrapper>();
+            keyReached = wrapper.key.key == step.key && wrapper.key.pressed;
+        }
+        EXPECT_TRUE(keyReached);
     }
 }
 
@@ -412,9 +522,22 @@ TEST_F(MainWindowTest, TheEnginesDialSwitchReachesTheExpressKeyPage)
     EXPECT_EQ(configure->hotkey.dials.at(1).index, 1);
 }
 
-TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoop)
+TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoopAndTheEnginesWorker)
 {
+    std::atomic<bool> workerBusy{false};
+    std::atomic<bool> exitChosen{false};
+    std::atomic<bool> workerEnded{false};
     TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+    // The worker is still busy with a packet a while after Exit was chosen.
+    QObject::connect(
+            &window->appLogic(), &AppLogic::componentDataChanged, &window->appLogic(),
+            [&](const QVariant &) {
+                thread_local const ThreadEndNotice notice(workerEnded);
+                workerBusy = true;
+                waitUntil([&] { return exitChosen.load(); }, 10s);
+                std::this_thread::sleep_for(200ms);
+            },
+            Qt::DirectConnection);
     window->show();
     EXPECT_FALSE(window->close());
     EXPECT_FALSE(window->isVisible());
@@ -424,32 +547,45 @@ TEST_F(MainWindowTest, ClosingHidesTheWindowUntilExitEndsTheEventLoop)
 
     QTimer exitFromTray;
     exitFromTray.setSingleShot(true);
+    QObject::connect(&exitFromTray, &QTimer::timeout, [&] { exitChosen = true; });
     QObject::connect(&exitFromTray, &QTimer::timeout, window.child<QAction>("actionExit"), &QAction::trigger);
     exitFromTray.start(0);
     QTimer giveUp;
     giveUp.setSingleShot(true);
     QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     giveUp.start(10000);
+    window->appLogic().pushPacket(std::make_shared<TabletKeyPacket>(1, 1, 0));
+    ASSERT_TRUE(waitUntil([&] { return workerBusy.load(); }));
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(workerEnded) << "the engine's worker thread still ran when the event loop ended";
 }
 
-TEST_F(MainWindowTest, OnlyTheProgramsOwnMessageBringsTheWindowUp)
+TEST_F(MainWindowTest, OnlyTheProgramsOwnMessageBringsTheWindowUpOrWithoutATabletTheNoDeviceDialog)
 {
     const struct {
         QByteArray message;
-        bool shown;
+        bool tablet;
+        bool windowShown;
+        bool dialogShown;
     } cases[] = {
-        {"Zelvo Tablet Driver", true},
-        {"Zelvo Tablet Driver ", false},
-        {"zelvo tablet driver", false},
-        {"", false},
+        {"Zelvo Tablet Driver", true, true, false},
+        {"Zelvo Tablet Driver", false, false, true},
+        {"Zelvo Tablet Driver ", true, false, false},
+        {"zelvo tablet driver", false, false, false},
+        {"", true, false, false},
     };
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.message.constData());
-        TestWindow window({simulatedTablet(kPenSixPath, kPenSix)});
+        SCOPED_TRACE(entry.tablet ? "a tablet" : "no tablet");
+        std::vector<SimulatedHidDevice> tablets;
+        if (entry.tablet)
+            tablets.push_back(simulatedTablet(kPenSixPath, kPenSix));
+        TestWindow window(tablets);
         window->slotReceivedMessage(7, entry.message);
-        EXPECT_EQ(window->isVisible(), entry.shown);
+        EXPECT_EQ(window->isVisible(), entry.windowShown);
+        EXPECT_EQ(window->notDetectedDialog()->isVisible(), entry.dialogShown);
+        window->notDetectedDialog()->hide();
     }
 }
 
@@ -464,7 +600,7 @@ TEST_F(MainWindowTest, APasteRequestFillsTheClipboardAndTypesCtrlVOnTheVirtualDe
         TestWindow window({}, entry.withKeyboard);
         const QString text = entry.withKeyboard ? QStringLiteral("first") : QStringLiteral("second");
         emit window->appLogic().setClipboardAndPaste(text);
-        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), text, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::clipboard()->text() == text; }, 2000));
         if (!entry.withKeyboard)
             continue;
         const std::vector<SimulatedOutputReport> written = window.bus->writtenReports(kVirtualDevicePath);

@@ -11,11 +11,15 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <windows.h>
 
+#include <algorithm>
+#include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -109,26 +113,53 @@ void sendAsBroadcast(qint64 processId, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// The sizes of the process's shown top-level windows.
+std::vector<QSize> shownWindowSizes(qint64 processId)
+{
+    std::vector<QSize> sizes;
+    for (HWND window : topLevelWindows(processId)) {
+        RECT frame = {};
+        if (IsWindowVisible(window) && GetWindowRect(window, &frame))
+            sizes.emplace_back(frame.right - frame.left, frame.bottom - frame.top);
+    }
+    return sizes;
+}
+
+bool showsWindowOfSize(qint64 processId, const QSize &size)
+{
+    const std::vector<QSize> sizes = shownWindowSizes(processId);
+    return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
+}
+
 // A copy of the program under a name of its own, so that it has its own data folder and its own
-// instance guard, on the simulated tablet of tools/simulated-hid without its replay. The tablet's
-// interface logs what the program writes to it: each time it opens the tablet, it switches the
-// tablet to its reporting mode (report 09 01 04).
+// instance guard, on the simulated tablet of tools/simulated-hid without its replay (or on a bus
+// with the virtual device alone). The tablet's interface logs what the program writes to it: each
+// time it opens the tablet, it switches the tablet to its reporting mode (report 09 01 04).
 class SimulatedProgram
 {
 public:
-    SimulatedProgram()
+    explicit SimulatedProgram(bool withTablet = true)
+        : copy(folder.filePath(QStringLiteral("QZTabletSimulated.exe")))
     {
-        const QString copy = folder.filePath(QStringLiteral("QZTabletSimulated.exe"));
         EXPECT_TRUE(QFile::copy(program(), copy));
         QDir(QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/QZTabletSimulated"))
                 .removeRecursively();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QZTABLET_SIMULATED_HID"),
-                           QDir::toNativeSeparators(writeDescription()));
+                           QDir::toNativeSeparators(writeDescription(withTablet)));
         environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qz.hid.debug=true;qz.engine.debug=true"));
         environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
         process.setProcessEnvironment(environment);
         process.start(copy, {QStringLiteral("--silent")});
+    }
+
+    // Starts the same copy once more and gives the exit code of that start (-1: it did not end).
+    int startAgain() const
+    {
+        QProcess again;
+        again.setProcessEnvironment(process.processEnvironment());
+        again.start(copy, QStringList());
+        return again.waitForFinished(kPatience) && again.exitStatus() == QProcess::NormalExit ? again.exitCode() : -1;
     }
 
     ~SimulatedProgram()
@@ -155,18 +186,22 @@ public:
     }
 
 private:
-    QString writeDescription()
+    QString writeDescription(bool withTablet)
     {
         QFile source(sourceTreePath(QStringLiteral("tools/simulated-hid/pen-tablet.json")));
         EXPECT_TRUE(source.open(QIODevice::ReadOnly));
         QJsonObject description = QJsonDocument::fromJson(source.readAll()).object();
-        QJsonArray devices = description.value(QStringLiteral("devices")).toArray();
-        for (int i = 0; i < devices.size(); ++i) {
-            QJsonObject device = devices[i].toObject();
+        QJsonArray devices;
+        for (const QJsonValue &entry : description.value(QStringLiteral("devices")).toArray()) {
+            QJsonObject device = entry.toObject();
+            const QString path = device.value(QStringLiteral("path")).toString();
+            const bool tabletInterface = path.contains(QStringLiteral("vid_5a4c&pid_"));
+            if (tabletInterface && !withTablet)
+                continue;
             device.remove(QStringLiteral("inputReports"));
-            if (device.value(QStringLiteral("path")).toString().contains(QStringLiteral("mi_02")))
+            if (path.contains(QStringLiteral("mi_02")))
                 device.insert(QStringLiteral("outputLog"), QStringLiteral("tablet-output.txt"));
-            devices[i] = device;
+            devices.append(device);
         }
         description.insert(QStringLiteral("devices"), devices);
         const QString path = folder.filePath(QStringLiteral("tablet.json"));
@@ -177,6 +212,7 @@ private:
     }
 
     QTemporaryDir folder;
+    const QString copy;
     QProcess process;
     QByteArray errors;
 };
@@ -255,3 +291,58 @@ TEST(ProgramStart, StartedInTheTrayItReopensItsTabletOnAResumeAndFollowsADisplay
         EXPECT_FALSE(showsAWindow(program.processId()));
     }
 }
+
+namespace {
+
+struct HandOverCase
+{
+    const char *what;
+    bool tablet;
+    QSize shown;
+    QSize hidden;
+};
+
+// The settings window is 1000 x 700 pixels, the no-device dialog 720 x 380.
+const HandOverCase kHandOverCases[] = {
+    {"WithATablet", true, QSize(1000, 700), QSize(720, 380)},
+    {"WithoutATablet", false, QSize(720, 380), QSize(1000, 700)},
+};
+
+void PrintTo(const HandOverCase &entry, std::ostream *stream)
+{
+    *stream << entry.what;
+}
+
+class ProgramHandOver : public testing::TestWithParam<HandOverCase>
+{
+};
+
+} // namespace
+
+TEST_P(ProgramHandOver, ASecondStartBringsUpTheRunningProgramsWindowOrItsNoDeviceDialog)
+{
+    const HandOverCase &entry = GetParam();
+    SimulatedProgram program(entry.tablet);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasAnsweringQtWindow(program.processId()); }, kPatience / 2));
+    ASSERT_TRUE(shownWindowSizes(program.processId()).empty()) << "started in the tray";
+
+    // Only the one stays up (without a tablet the window comes up and gives way to the dialog).
+    const auto handedOver = [&] {
+        return showsWindowOfSize(program.processId(), entry.shown)
+            && !showsWindowOfSize(program.processId(), entry.hidden);
+    };
+    // A start that finds the first one too busy to answer within its time ends without bringing
+    // anything up; a user then starts it once more.
+    bool shown = false;
+    for (int start = 0; start < 3 && !shown; ++start) {
+        EXPECT_EQ(program.startAgain(), 0);
+        shown = QTest::qWaitFor(handedOver, kPatience / 12);
+    }
+    QStringList sizes;
+    for (const QSize &size : shownWindowSizes(program.processId()))
+        sizes << QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+    EXPECT_TRUE(shown) << "windows shown: " << qPrintable(sizes.join(QStringLiteral(", ")));
+}
+
+INSTANTIATE_TEST_SUITE_P(, ProgramHandOver, testing::ValuesIn(kHandOverCases),
+                         [](const testing::TestParamInfo<HandOverCase> &info) { return std::string(info.param.what); });
