@@ -1,6 +1,7 @@
 #include "ui/dialogs/VTipMsgboxDlg.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
@@ -97,7 +98,14 @@ TEST(VTipMsgboxDlgShowing, ALongTextMakesTheTipAsWideAsAllowedAndTheLabelKeepsIt
 TEST(VTipMsgboxDlgShowing, ATipHidesItselfAfterItsTicks)
 {
     VTipMsgboxDlg &dialog = tip();
+    QElapsedTimer shown;
+    shown.start();
     dialog.slotShowMessage(QStringLiteral("Configuration saved"));
+    // Its second tick, the last before the one that hides it, finds it still up.
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.tickCount() == 2 || !dialog.isVisible(), 4000);
+    EXPECT_TRUE(dialog.isVisible()) << "hidden at tick " << dialog.tickCount();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 4000);
     EXPECT_EQ(dialog.tickCount(), 99);
+    // Two whole ticks of half a second, less what a coarse timer may fire early.
+    EXPECT_GE(shown.elapsed(), 900);
 }
