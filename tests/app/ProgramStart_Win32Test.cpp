@@ -204,11 +204,17 @@ TEST(ProgramStart, ASilentFirstStartShowsNoWindowAndLaterStartsHandOverAndEnd)
     QProcess first;
     first.start(program(), {"-s"});
     ASSERT_TRUE(QTest::qWaitFor([] { return QDir(logFolder()).exists(); }, kPatience));
+    // Past its start-up, so that a later start finds it answering.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasAnsweringQtWindow(first.processId()); }, kPatience / 2));
     QTest::qWait(2000);
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_FALSE(showsAWindow(first.processId()));
 
+    // The first comes up: with its window, or with the dialog that stands in for it while no
+    // tablet is connected.
     EXPECT_EQ(runToEnd({}).exitCode, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsAWindow(first.processId()); }, kPatience / 6))
+        << "the later start's hand-over did not bring the first up";
     EXPECT_EQ(runToEnd({}).exitCode, 0);
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
