@@ -211,11 +211,14 @@ TEST(ProgramStart, ASilentFirstStartShowsNoWindowAndLaterStartsHandOverAndEnd)
     EXPECT_FALSE(showsAWindow(first.processId()));
 
     // The first comes up: with its window, or with the dialog that stands in for it while no
-    // tablet is connected.
-    EXPECT_EQ(runToEnd({}).exitCode, 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return showsAWindow(first.processId()); }, kPatience / 6))
-        << "the later start's hand-over did not bring the first up";
-    EXPECT_EQ(runToEnd({}).exitCode, 0);
+    // tablet is connected. A start that finds it too busy to answer in time brings nothing up,
+    // so either of the two may be the one.
+    bool cameUp = false;
+    for (int later = 0; later < 2; ++later) {
+        EXPECT_EQ(runToEnd({}).exitCode, 0);
+        cameUp = cameUp || QTest::qWaitFor([&] { return showsAWindow(first.processId()); }, kPatience / 12);
+    }
+    EXPECT_TRUE(cameUp) << "no later start's hand-over brought the first up";
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(kPatience);
