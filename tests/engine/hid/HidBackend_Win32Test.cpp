@@ -5,6 +5,7 @@
 #include "engine/hid/simulated/SimulatedHidBus.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -75,10 +76,21 @@ TEST(HidBackend_Win32, OpeningEveryPresentInterfaceEitherFailsOrTellsItsCapabili
 {
     HidBackend_Win32 backend;
 
+    // A USB device's path spells its vendor and product ids, which the opened handle must tell.
+    const QRegularExpression ids(QStringLiteral("vid_([0-9a-f]{4})&pid_([0-9a-f]{4})"),
+                                 QRegularExpression::CaseInsensitiveOption);
     for (const HidInterface &hid : backend.enumerateInterfaces()) {
+        SCOPED_TRACE(hid.path);
         const std::unique_ptr<IHidHandle> handle = backend.open(hid.path);
-        if (handle)
-            handle->close();
+        if (!handle)
+            continue;
+        EXPECT_NE(handle->capabilities().usagePage, 0);
+        const QRegularExpressionMatch spelled = ids.match(QString::fromStdString(hid.path));
+        if (spelled.hasMatch()) {
+            EXPECT_EQ(handle->attributes().vendorId, spelled.captured(1).toUShort(nullptr, 16));
+            EXPECT_EQ(handle->attributes().productId, spelled.captured(2).toUShort(nullptr, 16));
+        }
+        handle->close();
     }
 }
 

@@ -335,12 +335,21 @@ TEST(VActionSelectDlg, TextModeSwapsTheShortcutControlsForTheTextBox)
 
 TEST(VActionSelectDlg, CtrlTabAndShiftTabDoNotSwitchThePages)
 {
-    Dialog dialog(selectionOf(std::make_shared<TabletMouseAction>("", 1)));
+    Dialog dialog(selectionOf(std::make_shared<TabletKeyboardAction>("", "Ctrl+Z", 0)));
     auto *pages = dialog.child<QTabWidget>("asdTab");
+    // Ctrl+Tab let through turns the page; Shift+Tab moves the focus back to the page's previous
+    // field.
+    dialog.dialog.show();
+    QApplication::setActiveWindow(&dialog.dialog);
+    QLineEdit *focused = dialog.edit("asdEditHotkey");
+    focused->setFocus();
+    ASSERT_TRUE(focused->hasFocus());
     for (Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::ShiftModifier}) {
+        SCOPED_TRACE(modifier);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, modifier);
         QApplication::sendEvent(pages, &press);
-        EXPECT_EQ(pages->currentIndex(), 1);
+        EXPECT_EQ(pages->currentIndex(), 0);
+        EXPECT_TRUE(focused->hasFocus());
     }
 }
 

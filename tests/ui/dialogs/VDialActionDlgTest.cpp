@@ -201,9 +201,9 @@ TEST(VDialActionDlg, ANewChoiceShowsInTheRowUnderItsSideAndACancelledOneChangesN
 
 TEST(VDialActionDlg, EditsFollowedByCancelLeaveTheCallersActionsAsTheyWere)
 {
+    // The caller's actions never change (an action is immutable); what reaches the caller is the
+    // selection it reads back, which holds the edits only after OK.
     const DialActionSelection given = selectionOf({{keys("A"), keys("B")}});
-    const TabletActionPtr left = given.entries[0].left;
-    const TabletActionPtr right = given.entries[0].right;
     for (const bool confirm : {false, true}) {
         SCOPED_TRACE(confirm ? "OK" : "Cancel");
         VDialActionDlg dialog(given);
@@ -221,10 +221,7 @@ TEST(VDialActionDlg, EditsFollowedByCancelLeaveTheCallersActionsAsTheyWere)
         } else {
             dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
             EXPECT_EQ(dialog.result(), QDialog::Rejected);
+            EXPECT_TRUE(dialog.selection().entries.empty()) << "a cancelled dialog hands back its edits";
         }
-        EXPECT_EQ(given.entries[0].left, left);
-        EXPECT_EQ(left->displayText(), QStringLiteral("A"));
-        EXPECT_EQ(given.entries[0].right, right);
-        EXPECT_EQ(right->tip, QStringLiteral("tip B"));
     }
 }

@@ -23,14 +23,17 @@ TEST(VPenOptionDlg, GameSupportIsOffAndLockedOutsideMouseModeAndMouseModeIsNever
         EXPECT_EQ(game->isEnabled(), relative);
         EXPECT_EQ(game->isChecked(), relative);
 
+        // Every row is switched, the locked one too, so that a row writing mouse mode shows.
         flip(row(dialog, QStringLiteral("Application")));
         flip(row(dialog, QStringLiteral("Pressure Curve")));
+        flip(game);
+        EXPECT_FALSE(game->isChecked());
         dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
         ASSERT_EQ(dialog.result(), int(QDialog::Accepted));
         const PenOptions back = dialog.options();
         EXPECT_FALSE(back.appHotkeys);
         EXPECT_TRUE(back.curveEnabled);
         EXPECT_EQ(back.relative, relative);
-        EXPECT_EQ(back.gameSupport, relative);
+        EXPECT_FALSE(back.gameSupport);
     }
 }

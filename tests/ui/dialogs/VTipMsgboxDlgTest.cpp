@@ -1,6 +1,7 @@
 #include "ui/dialogs/VTipMsgboxDlg.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 
@@ -67,7 +68,7 @@ TEST(VTipMsgboxDlgShowing, ATextFromAnotherThreadIsShownByTheGuiThread)
     std::thread worker([] { VTipMsgboxDlg::showTipMessage(QStringLiteral("Undo")); });
     worker.join();
     EXPECT_FALSE(dialog.isVisible()) << "nothing is shown on the worker";
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isVisible(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isVisible(); }, 2000));
     EXPECT_EQ(dialog.text(), QStringLiteral("Undo"));
 }
 
@@ -75,7 +76,7 @@ TEST(VTipMsgboxDlgShowing, ASecondTipReplacesTheTextAndRestartsTheCount)
 {
     VTipMsgboxDlg &dialog = tip();
     dialog.slotShowMessage(QStringLiteral("Brush"));
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.tickCount() >= 1, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.tickCount() >= 1; }, 2000));
     dialog.slotShowMessage(QStringLiteral("Eraser"));
     EXPECT_EQ(dialog.text(), QStringLiteral("Eraser"));
     EXPECT_EQ(dialog.tickCount(), 0);
@@ -97,7 +98,14 @@ TEST(VTipMsgboxDlgShowing, ALongTextMakesTheTipAsWideAsAllowedAndTheLabelKeepsIt
 TEST(VTipMsgboxDlgShowing, ATipHidesItselfAfterItsTicks)
 {
     VTipMsgboxDlg &dialog = tip();
+    QElapsedTimer shown;
+    shown.start();
     dialog.slotShowMessage(QStringLiteral("Configuration saved"));
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 4000);
+    // Its second tick, the last before the one that hides it, finds it still up.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.tickCount() == 2 || !dialog.isVisible(); }, 4000));
+    EXPECT_TRUE(dialog.isVisible()) << "hidden at tick " << dialog.tickCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 4000));
     EXPECT_EQ(dialog.tickCount(), 99);
+    // Two whole ticks of half a second, less what a coarse timer may fire early.
+    EXPECT_GE(shown.elapsed(), 900);
 }

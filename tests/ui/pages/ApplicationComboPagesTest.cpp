@@ -1,4 +1,5 @@
 #include "config/AppProfile.h"
+#include "config/TabletLanguage.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VMappingPanel.h"
 #include "ui/pages/VPenPanel.h"
@@ -12,6 +13,9 @@
 #include <memory>
 
 namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kGerman = 4;
 
 QStringList entries(const QComboBox *combo)
 {
@@ -74,8 +78,17 @@ TEST(PagePushes, ApplyReachesTheMainWindowExceptWhileThePageRefreshes)
         {"mapping", [] { return std::make_unique<VMappingPanel>(); }},
         {"settings", [] { return std::make_unique<VSettingsPanel>(); }},
     };
+    // Values that no page shows when it is made: the refresh moves the widgets whose change
+    // handlers ask for an apply.
+    auto shown = std::make_shared<TabletConfigure>();
+    shown->pen.ink = true;
+    shown->pen.step = 9;
+    shown->mapping.rotation = 2;
+    shown->mapping.workArea = QRect(10, 10, 50, 50);
+    shown->common.language = kGerman;
     for (const auto &entry : pages) {
         SCOPED_TRACE(entry.first);
+        setCurrentConfigure(std::make_shared<TabletConfigure>(*shown));
         ApplyProbe probe;
         std::unique_ptr<QWidget> page = entry.second();
         auto *configurable = dynamic_cast<UIConfigure *>(page.get());
@@ -85,7 +98,12 @@ TEST(PagePushes, ApplyReachesTheMainWindowExceptWhileThePageRefreshes)
         configurable->applyConfigure();
         EXPECT_EQ(probe.applied, 0);
         configurable->updating = false;
+        configurable->updateFromConfigure();
+        EXPECT_EQ(probe.applied, 0) << "the refresh wrote back what it loaded";
+        probe.applied = 0;
         configurable->applyConfigure();
-        EXPECT_EQ(probe.applied, 1);
+        EXPECT_EQ(probe.applied, 1) << "the refresh left the page refusing edits";
     }
+    TabletLanguage::instance().setLanguage(kEnglish);
+    setCurrentConfigure(std::make_shared<TabletConfigure>());
 }

@@ -476,6 +476,14 @@ TEST_F(MappingPage, CalibrateCoversThePenDisplayAndStoresTheFactorsTheFileKeeps)
         EXPECT_EQ(tips.size(), row.tips);
         EXPECT_EQ(applied, 1);
     }
+
+    // Saved and read back, the model's file keeps five decimals of each factor.
+    emit overlay->calibrateFinish(1.0512345, 0.9487654, 1.0000049, 0.8999951);
+    QApplication::processEvents();
+    window.child<QPushButton>("btnOK")->click();
+    const TabletConfigurePtr stored = loadConfigure(QStringLiteral("QZ-Canvas 16"), false, ConfigureMonitorList());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(factorsOf(stored->mapping), QRectF(1.05123, 0.94877, 1.0, 0.9));
     UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
 }
 

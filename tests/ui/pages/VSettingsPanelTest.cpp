@@ -1,5 +1,6 @@
 #include "ui/pages/VSettingsPanel.h"
 
+#include "app/MainWindow.h"
 #include "config/AppProfile.h"
 #include "config/AppProfileStore.h"
 #include "config/CommonSettings.h"
@@ -8,6 +9,8 @@
 #include "config/IsolatedDataLocation.h"
 #include "config/SettingsPackage.h"
 #include "config/TabletLanguage.h"
+#include "engine/hid/simulated/SimulatedHidBus.h"
+#include "engine/support/SimulatedTablet.h"
 #include "support/QtPrinters.h"
 #include "ui/dialogs/VTipMsgboxDlg.h"
 #include "ui/pages/VLanguageItem.h"
@@ -435,15 +438,27 @@ TEST_F(VSettingsPanelTest, TheSubMenuJumpsToASectionAndTheNextScrollMovesItsSele
 
 TEST_F(VSettingsPanelTest, DiagnoseOpensTheDiagnosisAndARemovedTabletHidesIt)
 {
-    TestPage test;
-    test.click("Diagnose");
+    // The page in the settings window, which hears of the tablet's removal from the engine.
+    const char path[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
+    auto bus = std::make_shared<SimulatedHidBus>();
+    bus->addDevice(simulatedTablet(path, qPrintable(kPenSix)));
+    EnginePlatform platform;
+    platform.hid = bus;
+    MainWindow window(std::move(platform));
+    auto *page = window.findChild<VSettingsPanel *>();
+    ASSERT_TRUE(page);
+    for (VRichItem *item : page->findChildren<VRichItem *>()) {
+        if (item->findChild<QLabel *>(QStringLiteral("riLabelTitle"))->text() == QLatin1String("Diagnose"))
+            item->findChild<QPushButton *>(QStringLiteral("riBtnMain"))->click();
+    }
     QDialog *diagnosis = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->inherits("VDiagnoseDlg") && window->isVisible())
-            diagnosis = qobject_cast<QDialog *>(window);
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("VDiagnoseDlg") && shown->isVisible())
+            diagnosis = qobject_cast<QDialog *>(shown);
     }
     ASSERT_TRUE(diagnosis);
 
-    test.page.hideDiagnosis();
-    EXPECT_FALSE(diagnosis->isVisible());
+    bus->removeDevice(path);
+    window.appLogic().onTabletStatus(TabletStatus::Removed, path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !diagnosis->isVisible(); }, 2000));
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/VSwitchButton.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -57,11 +59,23 @@ TEST(VSwitchButton, SettingTheStateEmitsNothing)
 
 TEST(VSwitchButton, SpaceFlipsAFocusedSwitch)
 {
-    VSwitchButton button;
-    QSignalSpy changes(&button, &VSwitchButton::stateChanged);
-    QTest::keyClick(&button, Qt::Key_Space);
-    EXPECT_TRUE(button.isChecked());
-    QTest::keyClick(&button, Qt::Key_Return);
-    EXPECT_TRUE(button.isChecked());
+    // Reached from the field before it with Tab, as a keyboard user reaches it; the keys then go
+    // to whatever has the focus.
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    auto *button = new VSwitchButton(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    before->setFocus();
+    ASSERT_TRUE(before->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+
+    QSignalSpy changes(button, &VSwitchButton::stateChanged);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(button->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(button->isChecked());
     EXPECT_EQ(changes.count(), 1);
 }
