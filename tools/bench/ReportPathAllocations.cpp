@@ -3,8 +3,8 @@
 // the touch control) fed round after round, from the tablet's input report through the read
 // thread, the queue and the worker to the output report of the real pointer and keyboard
 // drivers. Counts every malloc and operator new of the read thread and the worker after two
-// warm-up rounds, and prints them per report with the time per report (which includes waiting
-// for each batch of 16 reports to be read).
+// warm-up rounds, and prints them per report with the output reports written and the time per
+// report (which includes waiting for each batch of 16 reports to be read).
 // Usage: report_path_allocations [ROUNDS]
 #include "engine/support/ReportRoutes.h"
 
@@ -18,7 +18,8 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     constexpr int kWarmRounds = 2;
-    std::printf("%-24s %9s %12s %14s %12s\n", "route", "reports", "allocations", "per report", "us/report");
+    std::printf("%-24s %9s %9s %12s %14s %12s\n", "route", "reports", "outputs", "allocations", "per report",
+                "us/report");
     bool allComplete = true;
     for (const ReportRoutes::Route &route : ReportRoutes::allRoutes()) {
         const ReportRoutes::RouteCount count = ReportRoutes::countRoute(route, kWarmRounds, rounds);
@@ -28,7 +29,8 @@ int main(int argc, char **argv)
             continue;
         }
         const double reports = double(count.reports);
-        std::printf("%-24s %9zu %12zu %14.3f %12.2f\n", route.name, count.reports, count.allocations,
+        std::printf("%-24s %9zu %9zu %12zu %14.3f %12.2f\n", route.name, count.reports, count.outputReports,
+                    count.allocations,
                     double(count.allocations) / reports,
                     std::chrono::duration<double, std::micro>(count.elapsed).count() / reports);
     }

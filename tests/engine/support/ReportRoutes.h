@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace ReportRoutes {
@@ -99,12 +100,17 @@ public:
         CountedAllocations::countThisThread();
         const bool sentinel = size == sentinelPress.size() && std::equal(data, data + size, sentinelPress.begin());
         std::lock_guard<std::mutex> lock(mutex);
-        ++(sentinel ? sentinels : reports);
+        if (sentinel)
+            sentinelReleasePending = true;
+        else if (std::exchange(sentinelReleasePending, false))
+            ++sentinels; // the release of the sentinel's tap, alike to any other key release
+        else
+            ++reports;
         changed.notify_all();
         return true;
     }
 
-    // The reports of the routes, other than the sentinel's.
+    // The reports of the routes, other than the sentinel's press and release.
     std::size_t routeReports()
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -114,14 +120,15 @@ public:
     bool waitForSentinels(std::size_t count)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, 10s, [&] { return sentinels >= count; });
+        return changed.wait_for(lock, 10s, [&] { return sentinels >= count && !sentinelReleasePending; });
     }
 
 private:
     const HidOutputReport sentinelPress;
     std::mutex mutex;
     std::condition_variable changed;
-    std::size_t sentinels = 0;
+    bool sentinelReleasePending = false;
+    std::size_t sentinels = 0; // whole taps: press and release
     std::size_t reports = 0;
 };
 
