@@ -59,7 +59,7 @@ void ActionRunner::handlePenButtons(bool button2, bool button1, const TabletConf
     }
     const std::shared_ptr<const AppProfile> profile = foregroundProfile(configure.pen.appHotkeys);
     const BindingChoice choice(configure, profile.get());
-    std::vector<ActionRun> runs;
+    ActionRuns runs;
     {
         std::lock_guard<std::mutex> lock(stateMutex);
         // Releases first, so that a button that lets go never outlasts one that goes down.
@@ -70,8 +70,8 @@ void ActionRunner::handlePenButtons(bool button2, bool button1, const TabletConf
                 penButtonDown[i] = down[i];
                 const std::uint16_t number = std::uint16_t(i + 1);
                 const TabletActionPtr bound = BindingChoice::find(choice.penButtons(), number);
-                runs.push_back(pressing ? press(penButtonHeld[i], number, bound, choice.penButton(number))
-                                        : release(penButtonHeld[i], bound));
+                runs.add(pressing ? press(penButtonHeld[i], number, bound, choice.penButton(number))
+                                  : release(penButtonHeld[i], bound));
             }
         }
     }
@@ -87,7 +87,7 @@ void ActionRunner::handleKey(const TabletKeyPacket &packet, const TabletConfigur
     if (!pressing) {
         ActionRun held;
         if (takeHeldKey(group, held)) {
-            runAll({held}, configure);
+            runAction(held.action, held.pressed, configure, held.binding);
             return;
         }
         if (packet.key == TabletKeyPacket::kNoKey)
@@ -101,13 +101,13 @@ void ActionRunner::handleKey(const TabletKeyPacket &packet, const TabletConfigur
         runAction(bound, false, configure, choice.key(isVirtual, packet.key));
         return;
     }
-    std::vector<ActionRun> runs;
+    ActionRuns runs;
     {
         std::lock_guard<std::mutex> lock(stateMutex);
         HeldControl &held = heldKey[group];
         if (held.action && held.number != packet.key)
-            runs.push_back(release(held, nullptr));
-        runs.push_back(press(held, packet.key, bound, choice.key(isVirtual, packet.key)));
+            runs.add(release(held, nullptr));
+        runs.add(press(held, packet.key, bound, choice.key(isVirtual, packet.key)));
     }
     runAll(runs, configure);
 }
@@ -136,10 +136,12 @@ ActionRunner::ActionRun ActionRunner::release(HeldControl &held, const TabletAct
     return {action, false, ControlBinding()};
 }
 
-void ActionRunner::runAll(const std::vector<ActionRun> &runs, const TabletConfigure &configure)
+void ActionRunner::runAll(const ActionRuns &runs, const TabletConfigure &configure)
 {
-    for (const ActionRun &run : runs)
+    for (std::size_t i = 0; i < runs.count; ++i) {
+        const ActionRun &run = runs.runs[i];
         runAction(run.action, run.pressed, configure, run.binding);
+    }
 }
 
 void ActionRunner::handleDial(const TabletDialPacket &packet, const TabletConfigure &configure)
@@ -288,7 +290,16 @@ void ActionRunner::sendShortcut(const TabletKeyboardAction &action, bool pressed
             host.requestPaste(action.text);
         return;
     }
-    for (const KeyboardEvent &stroke : ShortcutText::keyStrokes(action.text, pressed, configure.common.hotkeySync))
+    sendKeyStrokes(action.text, pressed, configure);
+}
+
+void ActionRunner::sendKeyStrokes(const QString &hotkeyText, bool pressed, const TabletConfigure &configure)
+{
+    if (!services.keyboard)
+        return;
+    const std::shared_ptr<const ShortcutStrokes::Strokes> strokes =
+            shortcutStrokes.strokes(hotkeyText, pressed, configure.common.hotkeySync);
+    for (const KeyboardEvent &stroke : *strokes)
         sendKey(stroke, ShortcutText::StrokeDelayMilliseconds);
 }
 
@@ -342,10 +353,9 @@ void ActionRunner::runShortcutCycle(const TabletMiscAction &action, const Tablet
 
 void ActionRunner::tapShortcutText(const QString &text, const TabletConfigure &configure)
 {
-    const TabletKeyboardAction shortcut(QString(), text, TabletKeyboardAction::KeyCombination);
-    sendShortcut(shortcut, true, configure);
+    sendKeyStrokes(text, true, configure);
     wait(kToolShortcutHoldMilliseconds);
-    sendShortcut(shortcut, false, configure);
+    sendKeyStrokes(text, false, configure);
 }
 
 void ActionRunner::runMedia(const TabletMediaAction &action)
@@ -465,16 +475,27 @@ void ActionRunner::sendPointer(std::uint32_t kind, const QPoint &position, std::
 {
     if (!services.pointer)
         return;
-    auto event = std::make_shared<MousePointerEvent>(kind, std::uint32_t(position.x()), std::uint32_t(position.y()),
-                                                     button, std::uint8_t(pressed ? 1 : 0));
-    event->timestamp = now();
+    MousePointerEvent made(kind, std::uint32_t(position.x()), std::uint32_t(position.y()), button,
+                           std::uint8_t(pressed ? 1 : 0));
+    made.timestamp = now();
+    std::shared_ptr<PointerEvent> event;
+    {
+        std::lock_guard<std::mutex> lock(eventMutex);
+        event = mouseEvents.next(made);
+    }
     services.pointer->sendPointerEvent(event);
 }
 
 void ActionRunner::sendKey(const KeyboardEvent &event, int delayMilliseconds)
 {
-    if (services.keyboard)
-        services.keyboard->sendKey(std::make_shared<KeyboardEvent>(event), delayMilliseconds);
+    if (!services.keyboard)
+        return;
+    std::shared_ptr<KeyboardEvent> recycled;
+    {
+        std::lock_guard<std::mutex> lock(eventMutex);
+        recycled = keyEvents.next(event);
+    }
+    services.keyboard->sendKey(recycled, delayMilliseconds);
 }
 
 // ---- services

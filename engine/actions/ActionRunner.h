@@ -1,13 +1,16 @@
 #pragma once
 
 #include "config/AppProfile.h"
+#include "config/PointerEvent.h"
 #include "config/TabletConfigure.h"
 #include "config/TabletPacket.h"
 #include "engine/actions/ActionServices.h"
 #include "engine/actions/ControlBinding.h"
 #include "engine/actions/DialStepFilter.h"
 #include "engine/actions/ShortcutCycle.h"
+#include "engine/actions/ShortcutStrokes.h"
 #include "engine/core/IActionHost.h"
+#include "engine/core/RecycledEvents.h"
 #include "engine/output/KeyboardEvent.h"
 
 #include <array>
@@ -69,6 +72,14 @@ private:
         bool pressed = false;
         ControlBinding binding;
     };
+    // The runs that one packet makes: at most one release and one press, or one per pen button.
+    struct ActionRuns
+    {
+        std::array<ActionRun, 2> runs;
+        std::size_t count = 0;
+
+        void add(ActionRun run) { runs[count++] = std::move(run); }
+    };
 
     std::shared_ptr<const AppProfile> foregroundProfile(bool wanted) const;
     // Both change `held`; the caller holds the state mutex.
@@ -76,7 +87,7 @@ private:
                            const ControlBinding &binding);
     static ActionRun release(HeldControl &held, const TabletActionPtr &unheld);
     bool takeHeldKey(std::size_t group, ActionRun &run);
-    void runAll(const std::vector<ActionRun> &runs, const TabletConfigure &configure);
+    void runAll(const ActionRuns &runs, const TabletConfigure &configure);
     void tap(const TabletActionPtr &action, int holdMilliseconds, const TabletConfigure &configure,
              const ControlBinding &binding);
 
@@ -86,6 +97,7 @@ private:
     void runShortcutCycle(const TabletMiscAction &action, const TabletConfigure &configure,
                           const ControlBinding &binding);
     void tapShortcutText(const QString &text, const TabletConfigure &configure);
+    void sendKeyStrokes(const QString &hotkeyText, bool pressed, const TabletConfigure &configure);
     void runMedia(const TabletMediaAction &action);
     void runExec(const TabletExecAction &action);
     QString tipText(const TabletAction &action) const;
@@ -112,4 +124,10 @@ private:
     std::array<HeldControl, 2> heldKey;
     DialStepFilter dialSteps;
     ShortcutCycle shortcutCycle;
+
+    // The events handed to the drivers, reused once the drivers let go of them.
+    std::mutex eventMutex; // guards the two below
+    RecycledEvents<MousePointerEvent> mouseEvents;
+    RecycledEvents<KeyboardEvent> keyEvents;
+    ShortcutStrokes shortcutStrokes;
 };

@@ -452,24 +452,32 @@ void AppLogic::processPacket(WorkItem &item)
     case TabletPacket::Key: {
         const auto &key = static_cast<const TabletKeyPacket &>(*component);
         handleKey(key);
-        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(key)));
+        emitComponentData(TabletComponentPacketWrapper(key));
         break;
     }
     case TabletPacket::Dial: {
         const auto &dial = static_cast<const TabletDialPacket &>(*component);
         handleDial(dial);
-        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(dial)));
+        emitComponentData(TabletComponentPacketWrapper(dial));
         break;
     }
     case TabletPacket::Touch: {
         const auto &touch = static_cast<const TabletTouchPacket &>(*component);
         handleTouch(touch);
-        emit componentDataChanged(QVariant::fromValue(TabletComponentPacketWrapper(touch)));
+        emitComponentData(TabletComponentPacketWrapper(touch));
         break;
     }
     default:
         break;
     }
+}
+
+// The variant is built only for a window that listens.
+void AppLogic::emitComponentData(const TabletComponentPacketWrapper &wrapper)
+{
+    static const QMetaMethod componentDataSignal = QMetaMethod::fromSignal(&AppLogic::componentDataChanged);
+    if (isSignalConnected(componentDataSignal))
+        emit componentDataChanged(QVariant::fromValue(wrapper));
 }
 
 void AppLogic::processPen(TabletPenPacket &pen, const WorkItem &item)

@@ -32,6 +32,7 @@
 #include <thread>
 #include <vector>
 
+class TabletComponentPacketWrapper;
 class TabletDevice_Win32;
 class TabletKeyboardAction;
 class TabletMouseAction;
@@ -143,6 +144,7 @@ private:
     bool waitForPacket(WorkItem &item);
     void processPacket(WorkItem &item);
     void processPen(TabletPenPacket &pen, const WorkItem &item);
+    void emitComponentData(const TabletComponentPacketWrapper &wrapper);
     PenContext penContext();
     PenOutputs penOutputs();
     QPoint wintabPosition(const QPoint &normalised) const;

@@ -1,10 +1,22 @@
 #include "engine/hid/HidHandle_Win32.h"
 
 #include "engine/hid/HidSdi_Win32.h"
+#include "engine/hid/HidThreadEvent_Win32.h"
 #include "ipc/OverlappedIo_Win32.h"
 
 #include <algorithm>
 #include <mutex>
+
+namespace {
+
+OverlappedIo_Win32::Wait waitFor(std::chrono::milliseconds timeout)
+{
+    OverlappedIo_Win32::Wait wait;
+    wait.timeout = timeout;
+    return wait;
+}
+
+} // namespace
 
 HidHandle_Win32::HidHandle_Win32(HANDLE handle, const HidAttributes &attributes,
                                  const HidCapabilities &capabilities)
@@ -37,8 +49,9 @@ HidIoStatus HidHandle_Win32::read(std::vector<std::uint8_t> &buffer,
     if (closing)
         return HidIoStatus::Failed;
     std::size_t received = 0;
-    const HidIoStatus status =
-            OverlappedIo_Win32::read(handle.get(), buffer.data(), buffer.size(), received, timeout);
+    const HidIoStatus status = OverlappedIo_Win32::read(handle.get(), HidThreadEvent_Win32::current(),
+                                                        buffer.data(), buffer.size(), received,
+                                                        waitFor(timeout));
     if (status == HidIoStatus::Completed)
         buffer.resize(received);
     return status;
@@ -50,7 +63,8 @@ HidIoStatus HidHandle_Win32::write(const std::uint8_t *report, std::size_t size,
     std::shared_lock<std::shared_mutex> lock(requests);
     if (closing)
         return HidIoStatus::Failed;
-    return OverlappedIo_Win32::write(handle.get(), report, size, timeout);
+    return OverlappedIo_Win32::write(handle.get(), HidThreadEvent_Win32::current(), report, size,
+                                     waitFor(timeout));
 }
 
 void HidHandle_Win32::close()

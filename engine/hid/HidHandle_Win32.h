@@ -8,7 +8,8 @@
 #include <atomic>
 #include <shared_mutex>
 
-// A HID interface opened through the system for overlapped I/O.
+// A HID interface opened through the system for overlapped I/O; each request waits on the event
+// of the thread that makes it (HidThreadEvent_Win32).
 class HidHandle_Win32 : public IHidHandle
 {
 public:

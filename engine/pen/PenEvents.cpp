@@ -25,29 +25,19 @@ DigitizerPointerEvent PenEvents::digitizerEvent(const QPoint &position,
             static_cast<std::uint8_t>(packet.status), toolChange ? 1 : 0, eraser ? 1 : 0);
 }
 
-std::shared_ptr<PointerEvent> PenEvents::digitizer(const QPoint &position,
-                                                   const TabletPenPacket &packet,
-                                                   std::int64_t tiltX, std::int64_t tiltY,
-                                                   bool toolChange, bool eraser)
+MousePointerEvent PenEvents::absoluteMouse(const QPoint &position, std::uint16_t pressure)
 {
-    return std::make_shared<DigitizerPointerEvent>(
-            digitizerEvent(position, packet, tiltX, tiltY, toolChange, eraser));
-}
-
-std::shared_ptr<PointerEvent> PenEvents::absoluteMouse(const QPoint &position,
-                                                       std::uint16_t pressure)
-{
-    return std::make_shared<MousePointerEvent>(
+    return MousePointerEvent(
             PointerEvent::AbsoluteMouse, static_cast<std::uint32_t>(position.x()),
             static_cast<std::uint32_t>(position.y()), MousePointerEvent::Left,
             pressedFlag(pressure));
 }
 
-std::shared_ptr<PointerEvent> PenEvents::relativeMouse(std::int32_t dx, std::int32_t dy,
-                                                       std::uint16_t pressure)
+MousePointerEvent PenEvents::relativeMouse(std::int32_t dx, std::int32_t dy,
+                                           std::uint16_t pressure)
 {
     // A movement to the left or up travels as the two's complement of its size.
-    return std::make_shared<MousePointerEvent>(
+    return MousePointerEvent(
             PointerEvent::RelativeMouse, static_cast<std::uint32_t>(dx),
             static_cast<std::uint32_t>(dy), MousePointerEvent::Left, pressedFlag(pressure));
 }

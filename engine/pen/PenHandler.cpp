@@ -41,7 +41,7 @@ WintabPenRecord PenRoute::wintabRecord(const QPoint &wintabPosition) const
     return positioned;
 }
 
-std::shared_ptr<PointerEvent> PenRoute::hostMouseEvent() const
+MousePointerEvent PenRoute::hostMouseEvent() const
 {
     return PenEvents::absoluteMouse(position, static_cast<std::uint16_t>(record.pressure));
 }
@@ -73,10 +73,12 @@ PenRoute PenHandler::route(const TabletPenPacket &packet, const TabletConfigure 
             route.position = eventPosition(*route.event);
     } else {
         const bool toolChange = context.takeToolChangeFlag();
-        route.event = pen.ink ? m_digitizerEvents.next(PenEvents::digitizerEvent(
-                                        route.position, packet, rotated.tiltX, rotated.tiltY,
-                                        toolChange, context.eraserMode))
-                              : PenEvents::absoluteMouse(route.position, packet.pressure);
+        if (pen.ink)
+            route.event = m_digitizerEvents.next(PenEvents::digitizerEvent(
+                    route.position, packet, rotated.tiltX, rotated.tiltY, toolChange,
+                    context.eraserMode));
+        else
+            route.event = m_mouseEvents.next(PenEvents::absoluteMouse(route.position, packet.pressure));
     }
     route.record = recordWithoutPosition(packet, rotated, pen, context);
     route.record.alternativeX = route.position.x();
@@ -109,7 +111,7 @@ PenOutcome PenHandler::handlePen(const TabletPenPacket &packet,
             return outcome;
         outcome.trace.wintab = wintab;
         if (event && answer.foregroundHostCode == kMouseOnlyHostCode)
-            event = route.hostMouseEvent();
+            event = m_mouseEvents.next(route.hostMouseEvent());
     }
 
     if (!event)

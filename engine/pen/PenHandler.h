@@ -70,7 +70,7 @@ struct PenRoute
 
     WintabPenRecord wintabRecord(const QPoint &wintabPosition) const;
     // Hosts that take mouse input only get the left button at the position instead.
-    std::shared_ptr<PointerEvent> hostMouseEvent() const;
+    MousePointerEvent hostMouseEvent() const;
 };
 
 // What the engine keeps of a handled pen packet.
@@ -102,5 +102,6 @@ private:
     RelativeGameMotion m_gameMotion;
     RelativeAbsoluteMotion m_absoluteMotion;
     RecycledDigitizerEvents m_digitizerEvents;
+    RecycledEvents<MousePointerEvent> m_mouseEvents;
     MappingFrame m_frame;
 };

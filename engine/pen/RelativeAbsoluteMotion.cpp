@@ -64,7 +64,7 @@ std::shared_ptr<PointerEvent> RelativeAbsoluteMotion::motion(const TabletPenPack
         m_remembered = position;
 
     if (pen.ink)
-        return PenEvents::digitizer(position, packet, tiltX, tiltY,
-                                    context.takeToolChangeFlag(), context.eraserMode);
-    return PenEvents::absoluteMouse(position, packet.pressure);
+        return m_digitizerEvents.next(PenEvents::digitizerEvent(
+                position, packet, tiltX, tiltY, context.takeToolChangeFlag(), context.eraserMode));
+    return m_mouseEvents.next(PenEvents::absoluteMouse(position, packet.pressure));
 }

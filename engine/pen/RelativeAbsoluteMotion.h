@@ -3,6 +3,7 @@
 #include "config/PointerEvent.h"
 #include "config/TabletConfigure.h"
 #include "config/TabletPacket.h"
+#include "engine/core/RecycledEvents.h"
 #include "engine/pen/PenContext.h"
 #include "engine/pen/RelativeStroke.h"
 
@@ -36,4 +37,6 @@ private:
 
     RelativeStroke m_stroke;
     QPoint m_remembered;
+    RecycledEvents<DigitizerPointerEvent> m_digitizerEvents;
+    RecycledEvents<MousePointerEvent> m_mouseEvents;
 };

@@ -49,5 +49,5 @@ std::shared_ptr<PointerEvent> RelativeGameMotion::motion(const TabletPenPacket &
         m_sentX = 0;
         m_sentY = 0;
     }
-    return PenEvents::relativeMouse(dx, dy, packet.pressure);
+    return m_events.next(PenEvents::relativeMouse(dx, dy, packet.pressure));
 }

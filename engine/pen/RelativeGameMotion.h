@@ -2,6 +2,7 @@
 
 #include "config/PointerEvent.h"
 #include "config/TabletPacket.h"
+#include "engine/core/RecycledEvents.h"
 #include "engine/pen/RelativeStroke.h"
 
 #include <cstdint>
@@ -25,4 +26,5 @@ private:
     std::int64_t m_sentX = 0;
     std::int64_t m_sentY = 0;
     bool m_measuredBefore = false;
+    RecycledEvents<MousePointerEvent> m_events;
 };

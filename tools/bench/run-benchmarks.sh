@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the engine's benchmarks (Release, no sanitizers) and prints their figures:
-#   1. native: cost of one pen report from its bytes to the virtual device's output report;
+#   1. native: cost of one pen report from its bytes to the virtual device's output report, and the
+#      allocations per report of every route from the tablet's report to the output report;
 #   2. under Wine: latency from a pen report queued by the simulated tablet to its report on the
 #      simulated virtual device, over 10,000 reports at 1000 per second, and how many were lost;
 #   3. under Wine: the cost of one postWintabPacket with 1 and 16 open contexts, and the time
@@ -83,6 +84,9 @@ echo
 echo "== native: one pen report, decode + pressure + mapping + report building (goal < 100 ns)"
 "$bench_root/native/bin/pen_report_cost" --benchmark_min_time=1 --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true
+echo
+echo "== native: allocations per report on every route, read thread and worker, after two warm-up rounds (goal 0)"
+"$bench_root/native/bin/report_path_allocations" 200
 echo
 echo "== under Wine: simulated input report to virtual device output report (goal p99 < 0.5 ms, 0 lost)"
 run_wine "$engine_bits" "$engine_bin/pen_report_latency.exe" "$reports" "$per_second"

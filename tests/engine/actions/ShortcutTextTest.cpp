@@ -1,3 +1,4 @@
+#include "engine/actions/ShortcutStrokes.h"
 #include "engine/actions/ShortcutText.h"
 #include "engine/support/KeyboardEventFactory.h"
 
@@ -147,4 +148,31 @@ TEST(ShortcutText, EveryStrokeGoesToTheDevice)
     for (const KeyboardEvent &stroke :
          ShortcutText::keyStrokes(QStringLiteral("Ctrl+A;B"), true, false))
         EXPECT_TRUE(stroke.useDevice);
+}
+
+// The kept strokes are those the text reads as, for each press state and hotkey-sync setting,
+// also once more texts than the store keeps have pushed the first ones out.
+TEST(ShortcutText, KeptStrokesAreTheTextsOwnWhileOthersComeAndGo)
+{
+    ShortcutStrokes kept;
+    const QString texts[] = {QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+C;Ctrl+V"), QStringLiteral("Shift"),
+                             QString()};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const QString &text : texts) {
+            for (const bool pressed : {true, false}) {
+                for (const bool hotkeySync : {false, true}) {
+                    SCOPED_TRACE(text.toStdString() + (pressed ? " pressed" : " released")
+                                 + (hotkeySync ? ", sync" : ""));
+                    const auto strokes = kept.strokes(text, pressed, hotkeySync);
+                    ASSERT_TRUE(strokes);
+                    EXPECT_EQ(*strokes, ShortcutText::keyStrokes(text, pressed, hotkeySync));
+                    EXPECT_EQ(kept.strokes(text, pressed, hotkeySync), strokes) << "read once";
+                }
+            }
+        }
+        // More texts than the store keeps.
+        for (std::size_t i = 0; i <= ShortcutStrokes::kCapacity; ++i)
+            kept.strokes(QStringLiteral("F%1").arg(i % 12 + 1) + QStringLiteral("+Alt").repeated(int(i / 12)), true,
+                         false);
+    }
 }

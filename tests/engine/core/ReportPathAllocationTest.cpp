@@ -1,97 +1,13 @@
-// Allocations on a tablet's read thread, counted by a replaced global operator new. A program
-// of its own, since the replacement counts for every test in it.
-#include "engine/core/AppLogic.h"
-
-#include "engine/device/TabletDevice_Win32.h"
-#include "engine/hid/simulated/SimulatedHidBus.h"
-#include "engine/support/SimulatedTablet.h"
+// Allocations on the report path, counted by replacing the program's allocation functions
+// (tests/engine/support/CountedAllocations.h, included through ReportRoutes.h). A program of its
+// own, since the replacement counts for every test in it.
+#include "engine/support/ReportRoutes.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <cstdlib>
-#include <mutex>
-#include <new>
-#include <vector>
+using namespace ReportRoutes;
 
 namespace {
-
-thread_local bool countedThread = false;
-std::atomic<std::size_t> countedAllocations{0};
-
-void *allocate(std::size_t size)
-{
-    if (countedThread)
-        ++countedAllocations;
-    if (void *memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    return allocate(size);
-}
-
-void *operator new[](std::size_t size)
-{
-    return allocate(size);
-}
-
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    try {
-        return allocate(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    try {
-        return allocate(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-namespace {
-
-using namespace std::chrono_literals;
-using Bytes = std::vector<std::uint8_t>;
-
-const char kPath[] = "\\\\?\\hid#vid_5a4c&pid_0064&mi_02#8&1111&0&0000";
-
-Bytes penReport(std::uint8_t status, std::uint16_t x, std::uint16_t pressure)
-{
-    return {9, 'A', status, std::uint8_t(x), std::uint8_t(x >> 8), 0x10, 0x27, std::uint8_t(pressure),
-            std::uint8_t(pressure >> 8), 0, 0, 5, 0xFB};
-}
 
 // The reports of a stroke with keys, a dial and the touch control between its packets.
 std::vector<Bytes> reports()
@@ -111,51 +27,13 @@ std::vector<Bytes> reports()
     return all;
 }
 
-// Counts the allocations of the thread that calls the device's report callback from the first
-// report on, and the reports that went through.
-class CountedReadThread
-{
-public:
-    explicit CountedReadThread(TabletDevice_Win32 &device)
-    {
-        const TabletDevice_Win32::ReportCallback engine = device.reportCallback();
-        device.setReportCallback([this, engine](const std::uint8_t *report, std::size_t size) {
-            countedThread = true;
-            engine(report, size);
-            std::lock_guard<std::mutex> lock(mutex);
-            ++handled;
-            changed.notify_all();
-        });
-    }
-
-    bool waitFor(std::size_t reports)
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, 10s, [&] { return handled >= reports; });
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::size_t handled = 0;
-};
-
-TabletConfigurePtr wholeScreen()
-{
-    auto configure = std::make_shared<TabletConfigure>();
-    configure->mapping.absRect = QRect(0, 0, 1920, 1080);
-    configure->mapping.part = QRect(0, 0, 1920, 1080);
-    configure->mapping.desktopSize = QSize(1920, 1080);
-    return configure;
-}
-
 } // namespace
 
 TEST(ReportPathAllocations, TheReadThreadAllocatesNothingFromReadToQueue)
 {
     for (const bool workerRuns : {true, false}) {
         SCOPED_TRACE(workerRuns ? "the worker takes the packets" : "the queue runs full");
-        countedAllocations = 0; // the previous round's read thread logged its end
+        CountedAllocations::allocations = 0; // the previous round's read thread logged its end
         auto bus = std::make_shared<SimulatedHidBus>();
         bus->addDevice(simulatedTablet(kPath, "QZ-Pen 6"));
         EnginePlatform platform;
@@ -180,9 +58,22 @@ TEST(ReportPathAllocations, TheReadThreadAllocatesNothingFromReadToQueue)
                 ASSERT_TRUE(readThread.waitFor(fed));
             }
         }
-        EXPECT_EQ(countedAllocations, 0u);
+        EXPECT_EQ(CountedAllocations::allocations, 0u);
         if (!workerRuns) {
             EXPECT_EQ(logic.queuedPacketCount(), std::size_t(AppLogic::kQueueLimit) + 1);
         }
+    }
+}
+
+TEST(ReportPathAllocations, NoRouteAllocatesFromTheTabletsReportToTheOutputReport)
+{
+    constexpr int kWarmRounds = 2;
+    constexpr int kCountedRounds = 4;
+    for (const Route &route : allRoutes()) {
+        SCOPED_TRACE(route.name);
+        const RouteCount count = countRoute(route, kWarmRounds, kCountedRounds);
+        ASSERT_TRUE(count.complete);
+        EXPECT_EQ(count.allocations, 0u) << "over " << count.reports << " reports";
+        EXPECT_GT(count.outputReports, 0u) << "the route wrote its reports";
     }
 }

@@ -1,6 +1,8 @@
 // The HID handle over a named pipe standing in for a HID interface.
 #include "engine/hid/HidHandle_Win32.h"
 
+#include "engine/hid/HidThreadEvent_Win32.h"
+
 #include "ipc/OverlappedIo_Win32.h"
 #include "ipc/OverlappedPipePair_Win32.h"
 
@@ -61,4 +63,44 @@ TEST(HidHandle_Win32, ClosingCancelsAWaitingReadAndThenClosesTheHandle)
     EXPECT_EQ(handle.indexedString(2, buffer), HidIoStatus::Failed);
     EXPECT_NE(send(pipe.client, {1}), HidIoStatus::Completed) << "the other end is still open";
     handle.close();
+}
+
+// A completed request leaves the event it waited on set: cleared before each request, the
+// thread's event shows that the request used it.
+TEST(HidHandle_Win32, EachThreadWaitsOnOneEventOfItsOwnThatGoesWithTheThread)
+{
+    OverlappedPipePair pipe;
+    ASSERT_TRUE(pipe.isConnected());
+    HidHandle_Win32 handle(pipe.releaseServer(), {}, {});
+    const HANDLE mainEvent = HidThreadEvent_Win32::current();
+    ASSERT_NE(mainEvent, nullptr);
+    EXPECT_EQ(HidThreadEvent_Win32::current(), mainEvent);
+
+    HANDLE threadEvent = nullptr;
+    int requestsOnIt = 0;
+    std::thread reader([&] {
+        threadEvent = HidThreadEvent_Win32::current();
+        for (std::uint8_t round = 0; round < 3 && threadEvent; ++round) {
+            Bytes buffer(16);
+            ResetEvent(threadEvent);
+            if (send(pipe.client, {9, round}) == HidIoStatus::Completed
+                && handle.read(buffer, 5000ms) == HidIoStatus::Completed && buffer == Bytes{9, round}
+                && WaitForSingleObject(threadEvent, 0) == WAIT_OBJECT_0)
+                ++requestsOnIt;
+            ResetEvent(threadEvent);
+            if (handle.write(buffer.data(), buffer.size(), 1000ms) == HidIoStatus::Completed
+                && WaitForSingleObject(threadEvent, 0) == WAIT_OBJECT_0)
+                ++requestsOnIt;
+            if (HidThreadEvent_Win32::current() != threadEvent)
+                requestsOnIt = -100;
+        }
+    });
+    reader.join();
+
+    ASSERT_NE(threadEvent, nullptr);
+    EXPECT_NE(threadEvent, mainEvent);
+    EXPECT_EQ(requestsOnIt, 6) << "three reads and three writes, all on the thread's one event";
+    DWORD flags = 0;
+    EXPECT_FALSE(GetHandleInformation(threadEvent, &flags)) << "closed when its thread ended";
+    EXPECT_TRUE(GetHandleInformation(mainEvent, &flags)) << "the other thread's event stays";
 }

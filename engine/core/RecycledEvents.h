@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <memory>
+
+// A few events of one class, handed out by shared pointer and reused once no one but this holds
+// them any more, so that building one per report costs no allocation. Only when every event is
+// still held elsewhere is a new one made (and not kept). Not thread-safe: one thread, or the
+// caller's lock.
+template<typename Event, std::size_t Count = 2>
+class RecycledEvents
+{
+public:
+    std::shared_ptr<Event> next(const Event &event)
+    {
+        for (std::shared_ptr<Event> &recycled : m_events) {
+            if (!recycled) {
+                recycled = std::make_shared<Event>(event);
+                return recycled;
+            }
+            if (recycled.use_count() == 1) {
+                // Whoever held it last has let go; what it did with the event comes before this.
+                std::atomic_thread_fence(std::memory_order_acquire);
+                *recycled = event;
+                return recycled;
+            }
+        }
+        return std::make_shared<Event>(event);
+    }
+
+private:
+    std::array<std::shared_ptr<Event>, Count> m_events;
+};
