@@ -46,17 +46,12 @@ if [ ! -f "$description" ]; then
   exit 2
 fi
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 "$root/scripts/setup.sh" || exit 1
-if [ -n "$screenshot" ] && ! command -v import >/dev/null 2>&1; then
-  echo "run: installing imagemagick for the screenshot"
-  as_root apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
-fi
+[ -z "$screenshot" ] || wine_session_need import imagemagick || exit 1
 
 bits=$(wine_session_bits)
 tree=$(wine_session_tree)
-[ "$tree" = qztablet ] || echo "run: this machine cannot run 32-bit programs; running the 64-bit test build of QZTablet"
+wine_session_say_build run
 if [ $build -eq 1 ]; then
   trees=(nibwire qztablet)
   [ "$tree" = qztablet ] || trees+=("$tree")

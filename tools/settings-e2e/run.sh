@@ -5,6 +5,7 @@
 # and a screenshot per step in OUTPUT.
 #
 # Usage: tools/settings-e2e/run.sh [OUTPUT]   (default build/settings-e2e; builds nothing)
+# Where this machine cannot run 32-bit programs, the 64-bit test build (qztablet-x64) runs.
 #
 # Run A, on a fresh Wine prefix with Nibwire.dll installed as the 64-bit Wintab32.dll and one
 # application profile: switch the pen tilt off and the language to German, open the diagnosis
@@ -14,16 +15,19 @@
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../scripts/trees.sh"
+. "$here/../wine-session.sh"
 
 out=$(realpath -m "${1:-$build_root/settings-e2e}")
-program=$build_root/qztablet/bin/QZTablet.exe
+bits=$(wine_session_bits)
+tree=$(wine_session_tree)
+program=$build_root/$tree/bin/QZTablet.exe
 nibwire=$build_root/nibwire/bin/Nibwire.dll
 model="QZ-Canvas 16"
+wine_session_say_build e2e
 for file in "$program" "$nibwire"; do
-  [ -f "$file" ] || { echo "e2e: $file is not built (scripts/build.sh nibwire qztablet)" >&2; exit 1; }
+  [ -f "$file" ] || { echo "e2e: $file is not built (scripts/build.sh nibwire $tree)" >&2; exit 1; }
 done
-command -v xdotool >/dev/null && command -v import >/dev/null \
-  || { echo "e2e: needs xdotool and ImageMagick (apt-get install xdotool imagemagick)" >&2; exit 1; }
+wine_session_need xdotool xdotool && wine_session_need import imagemagick || exit 1
 rm -rf "$out"
 mkdir -p "$out"
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree=;mshtml='
@@ -81,7 +85,7 @@ start_program() { # start_program PREFIX RUNDIR PAUSE_MS
   # The stroke after a pause, thirty times slower, so that a window can be watched while it plays.
   awk -v pause="$3" '/^#/ || !NF { print; next } { $1 = $1 * 30 + (seen++ ? 0 : pause); print }' \
     "$root/tools/simulated-hid/models/pen-stroke-wide.txt" >"$run/replay.txt"
-  WINEQT_FORCE_STDERR_LOGGING=1 QZTABLET_SIMULATED_HID="Z:$run/tablet.json" "$root/scripts/wine-run.sh" 32 "$program" >"$run/program.log" 2>&1 &
+  WINEQT_FORCE_STDERR_LOGGING=1 QZTABLET_SIMULATED_HID="Z:$run/tablet.json" "$root/scripts/wine-run.sh" "$bits" "$program" >"$run/program.log" 2>&1 &
   program_pid=$!
   for _ in $(seq 120); do
     main=$(xdotool search --onlyvisible --name 'Tablet|Grafiktablett' 2>/dev/null | head -n 1)
@@ -222,5 +226,5 @@ check "import restores every file of the package" test "$(checksums "$out/export
 stop_program
 rm -rf "$prefix_b"
 
-echo "== $failures failed; screenshots in $out"
+echo "== $failures failed ($tree, $bits-bit); screenshots in $out"
 [ "$failures" -eq 0 ]
