@@ -7,8 +7,10 @@
 #        small-disk.sh mount|unmount wine EMULATOR...   (how the tree runs a Windows program)
 # The folder: native, HOME/.qttest/share/qz-full-disk (the tests set HOME); under Wine,
 # %APPDATA%\qttest\qz-full-disk of the Wine prefix the tests run in. When scripts/test.sh spreads
-# a tree's tests over several Wine sessions (QZ_WINE_SESSIONS), a full-disk test may run in any
-# of them, so each session's folder gets a small file system.
+# a tree's tests over several Wine sessions (QZ_WINE_SESSIONS, "DISPLAY PREFIX" pairs), a full-disk
+# test may run in any of them, so each session's folder gets a small file system. The sessions'
+# prefixes are copies of one, so Wine is asked in the first and the others are the same path in
+# their own prefix (each question starts Wine programs, slow on a loaded machine).
 set -u
 action=$1
 kind=$2
@@ -27,13 +29,19 @@ case $kind in
   wine)
     IFS=';' read -r -a sessions <<<"${QZ_WINE_SESSIONS:-}"
     [ ${#sessions[@]} -gt 0 ] || sessions=("")
-    for session in "${sessions[@]}"; do
-      folder=$(QZ_WINE_SESSIONS=$session wine_folder "$@")
-      if [ -z "$folder" ]; then
-        echo "small-disk: Wine named no application-data folder; the full-disk tests will skip"
-        exit 0
+    folder=$(QZ_WINE_SESSIONS=${sessions[0]} wine_folder "$@")
+    if [ -z "$folder" ]; then
+      echo "small-disk: Wine named no application-data folder; the full-disk tests will skip"
+      exit 0
+    fi
+    folders=("$folder")
+    first_prefix=${sessions[0]#* }
+    for session in "${sessions[@]:1}"; do
+      if [ -n "$first_prefix" ] && [[ "$folder" == "$first_prefix"/* ]]; then
+        folders+=("${session#* }${folder#"$first_prefix"}")
+      else
+        folders+=("$(QZ_WINE_SESSIONS=$session wine_folder "$@")")
       fi
-      folders+=("$folder")
     done
     ;;
   *) echo "small-disk: unknown kind '$kind'" >&2; exit 2 ;;
