@@ -18,6 +18,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../wine-session.sh"
 
 out=$(realpath -m "${1:-$build_root/settings-e2e}")
+# Wine's file dialogs do not reach /dev, so the export into OUTPUT would fail there.
+case $out in /dev/*) echo "e2e: OUTPUT must not lie under /dev ($out)" >&2; exit 2 ;; esac
 bits=$(wine_session_bits)
 tree=$(wine_session_tree)
 program=$build_root/$tree/bin/QZTablet.exe
