@@ -204,6 +204,7 @@ wait
 passed=0 failed=0 skipped=0 runs_failed=0
 retried=()
 not_checked=()
+broken_runs=()
 # Adds the counts of a CTest log's summary line to the run's totals.
 count_summary() {
   local summary out_of bad
@@ -219,6 +220,12 @@ for tree in "${test_trees[@]}"; do
   rerun_log=$build_root/$tree.ctest-rerun.log
   status=$(cat "$build_root/$tree.ctest.status" 2>/dev/null || echo 1)
   [ "$status" -eq 0 ] || runs_failed=1
+  # A run can fail outside its tests (a test program that does not start, a listing error).
+  last_log=$log
+  [ -f "$rerun_log" ] && last_log=$rerun_log
+  if [ "$status" -ne 0 ] && [ -z "$(failed_tests "$last_log" 2>/dev/null)" ]; then
+    broken_runs+=("$tree (CTest ended with $status; see $last_log)")
+  fi
   [ -f "$log" ] || continue
   count_summary "$log"
   if [ -f "$rerun_log" ]; then
@@ -249,6 +256,10 @@ if [ ${#not_checked[@]} -gt 0 ]; then
   printf '   %s\n' "${not_checked[@]}"
 fi
 
+if [ ${#broken_runs[@]} -gt 0 ]; then
+  echo "== failed outside their tests:"
+  printf '   %s\n' "${broken_runs[@]}"
+fi
 echo "== total $((SECONDS - total_start))s"
 echo "tests: $passed passed, $skipped skipped, $failed failed"
 if [ $runs_failed -ne 0 ] || [ $failed -ne 0 ] || [ $passed -eq 0 ]; then
