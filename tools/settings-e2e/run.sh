@@ -64,11 +64,30 @@ sleep 1
 
 conf_of() { echo "$1/drive_c/users/$(id -un)/AppData/Roaming/QZTablet/V3/conf"; }
 shot() { import -window root "$out/$1.png"; }
-window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
-click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep "${3:-1}"; }
+# The newest visible window of that title, waiting up to 30 s for one (a loaded machine is slow).
+window() {
+  local found=
+  for _ in $(seq 60); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1)
+    [ -n "$found" ] && break
+    sleep 0.5
+  done
+  echo "$found"
+}
+visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null | wc -l; }
+click() {
+  windows_before_click=$(visible_windows)
+  xdotool mousemove --window "$main" "$1" "$2" click 1
+  sleep "${3:-1}"
+}
 checksums() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 -r md5sum); }
-# Types a Windows path into the open file dialog's name field and confirms it.
+# Types a Windows path into the file dialog that the last click opens and confirms it; waits up
+# to 30 s for the dialog to show.
 choose_file() {
+  for _ in $(seq 60); do
+    [ "$(visible_windows)" -gt "$windows_before_click" ] && break
+    sleep 0.5
+  done
   sleep 3
   xdotool key End shift+Home
   xdotool type --delay 15 "$1"
