@@ -67,6 +67,12 @@ function(qz_add_test name)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${QZ_TEST_COMPILE_OPTIONS})
+  if(WIN32)
+    # Sections that start on page boundaries in the file are mapped by Wine as they are; at the
+    # usual 512-byte alignment Wine copies each into memory of its own as every test case's
+    # process starts.
+    target_link_options(${name} PRIVATE -Wl,--file-alignment,0x1000)
+  endif()
   # The source tree's root reaches the tests through the environment (see SourceTreePath.h).
   # The slowest test takes about 16 s on an idle machine; 60 s leaves room for a loaded one.
   set(properties TIMEOUT 60 ENVIRONMENT QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR})

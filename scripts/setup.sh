@@ -61,7 +61,8 @@ fi
 # which needs a static Qt for x86_64 as well: unpacked like the i686 one, built only where the
 # toolchain folder does not have it.
 qt64_archive=$here/../shared/toolchain/qt5.15.8-x86_64-w64-mingw32-static.tar.xz
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ ! -x "$qt64_prefix/bin/qmake" ]; then
+# (The same test as can_run_32bit in scripts/trees.sh: WINE32=/bin/false takes this machine's path.)
+if ! "${WINE32:-/usr/lib/wine/wine}" --version >/dev/null 2>&1 && [ ! -x "$qt64_prefix/bin/qmake" ]; then
   if [ -f "$qt64_archive" ]; then
     echo "setup: this machine cannot run 32-bit programs; unpacking static Qt for x86_64-w64-mingw32 to /opt"
     as_root tar -xJf "$qt64_archive" -C /opt

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the mapping page in the settings window under Wine: mapping_check.exe (built in the
-# qztablet tree) runs the window on Wine's monitors and a simulated tablet, drives the page's
+# qztablet tree, or in qztablet-x64 where this machine cannot run 32-bit programs) runs the window on Wine's monitors and a simulated tablet, drives the page's
 # controls and prints where pen reports land on the virtual HID device.
 #
 # Usage: tools/mapping-check/run.sh [--screens N] [--model NAME] SCENARIO [MONITOR]
@@ -28,6 +28,7 @@ done
 [ $# -ge 1 ] || { echo "mapping-check: which scenario? (see --help)" >&2; exit 2; }
 
 tree=$(wine_session_tree)
+wine_session_say_build mapping-check
 program=$build_root/$tree/bin/mapping_check.exe
 "$root/scripts/build.sh" "$tree" >/dev/null || { echo "mapping-check: the $tree tree did not build" >&2; exit 1; }
 

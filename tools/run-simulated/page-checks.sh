@@ -15,6 +15,7 @@
 # Usage: tools/run-simulated/page-checks.sh [--work DIR] [--no-build]
 #   --work DIR   where the Wine prefix and the logs go (default build/page-checks; a prefix
 #                takes about 1.3 GB, a folder in /dev/shm spares the disk)
+# Where this machine cannot run 32-bit programs, the 64-bit test build (qztablet-x64) runs.
 #
 # The Wine process list offers no running program to the application dialog (Wine counts no GDI
 # objects), so the application's profile is written into the data folder before the program
@@ -35,10 +36,12 @@ while [ $# -gt 0 ]; do
   esac
   shift
 done
-can_run_32bit || { echo "page-checks: needs 32-bit Windows programs under Wine" >&2; exit 1; }
-command -v xdotool >/dev/null || { echo "page-checks: needs xdotool" >&2; exit 1; }
-[ $build -eq 0 ] || "$root/scripts/build.sh" qztablet || exit 1
-bin=$build_root/qztablet/bin
+bits=$(wine_session_bits)
+tree=$(wine_session_tree)
+wine_session_say_build page-checks
+wine_session_need xdotool xdotool || exit 1
+[ $build -eq 0 ] || "$root/scripts/build.sh" "$tree" || exit 1
+bin=$build_root/$tree/bin
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/prefix
@@ -75,7 +78,7 @@ start() {
   sed 's/"inputReports": *"[^"]*"/"inputReports": "replay.txt"/' \
     "$root/tools/simulated-hid/pen-tablet.json" >"$dir/tablet.json"
   QZTABLET_SIMULATED_HID="Z:$dir/tablet.json" WINEQT_LOGGING_RULES="qz.actions.info=true" \
-    WINEQT_FORCE_STDERR_LOGGING=1 "$root/scripts/wine-run.sh" 32 "$bin/QZTablet.exe" >"$dir/program.log" 2>&1 &
+    WINEQT_FORCE_STDERR_LOGGING=1 "$root/scripts/wine-run.sh" "$bits" "$bin/QZTablet.exe" >"$dir/program.log" 2>&1 &
   window=
   for _ in $(seq 300); do
     window=$(xdotool search --name '^Pen Tablet$' 2>/dev/null | head -n 1)
@@ -174,7 +177,7 @@ mkdir -p "$profile_dir"
 printf '<?xml version="1.0" encoding="UTF-8"?>\n<Application name="FOREGROUNDAPP" path="%s">\n <Hotkey/>\n</Application>\n' \
   "$app_path" >"$profile_dir/FOREGROUNDAPP.xml"
 start_foreground_app() {
-  "$root/scripts/wine-run.sh" 32 "$app_dir/ForegroundApp.exe" >/dev/null 2>&1 &
+  "$root/scripts/wine-run.sh" "$bits" "$app_dir/ForegroundApp.exe" >/dev/null 2>&1 &
   for _ in $(seq 100); do
     app_window=$(xdotool search --name '^QZ Foreground App$' 2>/dev/null | head -n 1)
     [ -n "$app_window" ] && break
@@ -206,5 +209,5 @@ until_second 18; stop
 check "7 after Save and a restart the application's binding is still there" \
   "$(printf 'mouse action "Left Click" (Left Click)\nmedia action "Browser Back" (Browser Back)')" "$(actions app-saved)"
 
-echo "page-checks: $failures failed; the logs are in $work"
+echo "page-checks: $failures failed ($tree, $bits-bit); the logs are in $work"
 [ $failures -eq 0 ]

@@ -15,7 +15,7 @@ output=$(realpath -m "${1:-$build_root/screenshots}")
 only=${2:-.}
 tree=$(wine_session_tree)
 program=$build_root/$tree/bin/ui_screenshots.exe
-[ "$tree" = qztablet ] || echo "this machine cannot run 32-bit programs; using the 64-bit test build"
+wine_session_say_build take-screenshots
 "$root/scripts/setup.sh" || exit 1
 "$root/scripts/build.sh" "$tree" || exit 1
 

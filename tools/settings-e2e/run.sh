@@ -5,6 +5,7 @@
 # and a screenshot per step in OUTPUT.
 #
 # Usage: tools/settings-e2e/run.sh [OUTPUT]   (default build/settings-e2e; builds nothing)
+# Where this machine cannot run 32-bit programs, the 64-bit test build (qztablet-x64) runs.
 #
 # Run A, on a fresh Wine prefix with Nibwire.dll installed as the 64-bit Wintab32.dll and one
 # application profile: switch the pen tilt off and the language to German, open the diagnosis
@@ -14,16 +15,21 @@
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../scripts/trees.sh"
+. "$here/../wine-session.sh"
 
 out=$(realpath -m "${1:-$build_root/settings-e2e}")
-program=$build_root/qztablet/bin/QZTablet.exe
+# Wine's file dialogs do not reach /dev, so the export into OUTPUT would fail there.
+case $out in /dev/*) echo "e2e: OUTPUT must not lie under /dev ($out)" >&2; exit 2 ;; esac
+bits=$(wine_session_bits)
+tree=$(wine_session_tree)
+program=$build_root/$tree/bin/QZTablet.exe
 nibwire=$build_root/nibwire/bin/Nibwire.dll
 model="QZ-Canvas 16"
+wine_session_say_build e2e
 for file in "$program" "$nibwire"; do
-  [ -f "$file" ] || { echo "e2e: $file is not built (scripts/build.sh nibwire qztablet)" >&2; exit 1; }
+  [ -f "$file" ] || { echo "e2e: $file is not built (scripts/build.sh nibwire $tree)" >&2; exit 1; }
 done
-command -v xdotool >/dev/null && command -v import >/dev/null \
-  || { echo "e2e: needs xdotool and ImageMagick (apt-get install xdotool imagemagick)" >&2; exit 1; }
+wine_session_need xdotool xdotool && wine_session_need import imagemagick || exit 1
 rm -rf "$out"
 mkdir -p "$out"
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree=;mshtml='
@@ -58,11 +64,30 @@ sleep 1
 
 conf_of() { echo "$1/drive_c/users/$(id -un)/AppData/Roaming/QZTablet/V3/conf"; }
 shot() { import -window root "$out/$1.png"; }
-window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
-click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep "${3:-1}"; }
+# The newest visible window of that title, waiting up to 30 s for one (a loaded machine is slow).
+window() {
+  local found=
+  for _ in $(seq 60); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1)
+    [ -n "$found" ] && break
+    sleep 0.5
+  done
+  echo "$found"
+}
+visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null | wc -l; }
+click() {
+  windows_before_click=$(visible_windows)
+  xdotool mousemove --window "$main" "$1" "$2" click 1
+  sleep "${3:-1}"
+}
 checksums() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 -r md5sum); }
-# Types a Windows path into the open file dialog's name field and confirms it.
+# Types a Windows path into the file dialog that the last click opens and confirms it; waits up
+# to 30 s for the dialog to show.
 choose_file() {
+  for _ in $(seq 60); do
+    [ "$(visible_windows)" -gt "$windows_before_click" ] && break
+    sleep 0.5
+  done
   sleep 3
   xdotool key End shift+Home
   xdotool type --delay 15 "$1"
@@ -81,7 +106,7 @@ start_program() { # start_program PREFIX RUNDIR PAUSE_MS
   # The stroke after a pause, thirty times slower, so that a window can be watched while it plays.
   awk -v pause="$3" '/^#/ || !NF { print; next } { $1 = $1 * 30 + (seen++ ? 0 : pause); print }' \
     "$root/tools/simulated-hid/models/pen-stroke-wide.txt" >"$run/replay.txt"
-  WINEQT_FORCE_STDERR_LOGGING=1 QZTABLET_SIMULATED_HID="Z:$run/tablet.json" "$root/scripts/wine-run.sh" 32 "$program" >"$run/program.log" 2>&1 &
+  WINEQT_FORCE_STDERR_LOGGING=1 QZTABLET_SIMULATED_HID="Z:$run/tablet.json" "$root/scripts/wine-run.sh" "$bits" "$program" >"$run/program.log" 2>&1 &
   program_pid=$!
   for _ in $(seq 120); do
     main=$(xdotool search --onlyvisible --name 'Tablet|Grafiktablett' 2>/dev/null | head -n 1)
@@ -222,5 +247,5 @@ check "import restores every file of the package" test "$(checksums "$out/export
 stop_program
 rm -rf "$prefix_b"
 
-echo "== $failures failed; screenshots in $out"
+echo "== $failures failed ($tree, $bits-bit); screenshots in $out"
 [ "$failures" -eq 0 ]
