@@ -1,6 +1,6 @@
 #include "app/DataFolders.h"
 
-#include "config/DataFolders.h"
+#include "config/platform/DataFolders.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/AppProfile.h"
+#include "config/profiles/AppProfile.h"
 #include "engine/apps/IForegroundProcess.h"
 #include "engine/apps/ThirdPartyProfiles.h"
 #include "engine/output/IKeyboardDriverInterface.h"

@@ -1,9 +1,9 @@
 #include "engine/core/AppLogic.h"
 
 #include "BuildConfig.h"
-#include "config/PacketMetaTypes.h"
-#include "config/TabletComponentPacketWrapper.h"
-#include "config/TabletPenPacketWrapper.h"
+#include "config/packets/PacketMetaTypes.h"
+#include "config/packets/TabletComponentPacketWrapper.h"
+#include "config/packets/TabletPenPacketWrapper.h"
 #include "engine/decoding/ReportDecoder.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/display/ScreenStatusListen.h"

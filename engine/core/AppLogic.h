@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/PointerEvent.h"
-#include "config/TabletConfigure.h"
-#include "config/TabletPacket.h"
+#include "config/packets/PointerEvent.h"
+#include "config/configure/TabletConfigure.h"
+#include "config/packets/TabletPacket.h"
 #include "engine/actions/ActionRunner.h"
 #include "engine/core/EnginePlatform.h"
 #include "engine/core/IActionHost.h"

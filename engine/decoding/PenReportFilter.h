@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/TabletPacket.h"
+#include "config/packets/TabletPacket.h"
 #include "engine/decoding/DecodedPacket.h"
 
 // Keeps a pen that stays out of range from flooding the packet queue: of a run of out-of-range

@@ -2,7 +2,7 @@
 
 #include "engine/core/LittleEndian.h"
 
-#include "config/SupportedModel.h"
+#include "config/layout/SupportedModel.h"
 
 #include <algorithm>
 

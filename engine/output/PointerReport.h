@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/PointerEvent.h"
+#include "config/packets/PointerEvent.h"
 #include "engine/output/IHidReportSink.h"
 
 #include <cstdint>

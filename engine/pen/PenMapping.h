@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/TabletConfigure.h"
-#include "config/TabletPacket.h"
+#include "config/configure/TabletConfigure.h"
+#include "config/packets/TabletPacket.h"
 #include "engine/pen/PenDeviceLimits.h"
 
 #include <QPoint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/PointerEvent.h"
+#include "config/packets/PointerEvent.h"
 #include "engine/core/RecycledEvents.h"
 
 // The digitizer events of the absolute pen, one per pen report: an event is reused once no one

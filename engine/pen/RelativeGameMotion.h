@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/PointerEvent.h"
-#include "config/TabletPacket.h"
+#include "config/packets/PointerEvent.h"
+#include "config/packets/TabletPacket.h"
 #include "engine/core/RecycledEvents.h"
 #include "engine/pen/RelativeStroke.h"
 

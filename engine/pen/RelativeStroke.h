@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/TabletPacket.h"
+#include "config/packets/TabletPacket.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "app/DataFolders.h"
 
-#include "config/IsolatedDataLocation.h"
+#include "config/support/IsolatedDataLocation.h"
 
 #include <gtest/gtest.h>
 

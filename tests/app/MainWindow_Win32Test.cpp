@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "config/IsolatedDataLocation.h"
+#include "config/support/IsolatedDataLocation.h"
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SimulatedTablet.h"

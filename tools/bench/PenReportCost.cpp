@@ -1,6 +1,6 @@
 // Cost of one pen report on the engine's worker path: decoding the tablet's input report,
 // shaping its pressure, mapping it onto the desktop and building the virtual device's report.
-#include "config/TabletConfigure.h"
+#include "config/configure/TabletConfigure.h"
 #include "engine/decoding/ReportDecoder.h"
 #include "engine/output/PointerDriver.h"
 #include "engine/pen/PenHandler.h"

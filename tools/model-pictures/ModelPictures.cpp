@@ -5,8 +5,8 @@
 #include "PenPicturePainter.h"
 #include "TabletPicturePainter.h"
 
-#include "config/SupportedModel.h"
-#include "config/TabletLayoutFile.h"
+#include "config/layout/SupportedModel.h"
+#include "config/layout/TabletLayoutFile.h"
 #include "engine/device/TabletIdentity.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 
 #include "PictureStyle.h"
 
-#include "config/TabletLayoutDial.h"
-#include "config/TabletLayoutKey.h"
-#include "config/TabletLayoutTouch.h"
+#include "config/layout/TabletLayoutDial.h"
+#include "config/layout/TabletLayoutKey.h"
+#include "config/layout/TabletLayoutTouch.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -1,8 +1,8 @@
 #include "SceneSupport.h"
 
 #include "app/MainWindow.h"
-#include "config/ModelTables.h"
-#include "config/TabletLanguage.h"
+#include "config/layout/ModelTables.h"
+#include "config/language/TabletLanguage.h"
 #include "engine/support/SimulatedTablet.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
 #include "ui/widgets/WindowHelpers.h"

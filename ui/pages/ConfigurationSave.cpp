@@ -1,8 +1,8 @@
 #include "ui/pages/ConfigurationSave.h"
 
-#include "config/AppProfileStore.h"
-#include "config/ConfigureStore.h"
-#include "ui/dialogs/VTipMsgboxDlg.h"
+#include "config/profiles/AppProfileStore.h"
+#include "config/configure/ConfigureStore.h"
+#include "ui/dialogs/messages/VTipMsgboxDlg.h"
 
 ConfigurationSave ConfigurationSave::configure()
 {

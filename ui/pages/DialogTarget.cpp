@@ -1,6 +1,6 @@
 #include "ui/pages/DialogTarget.h"
 
-#include "config/AppProfile.h"
+#include "config/profiles/AppProfile.h"
 
 DialogTarget DialogTarget::current(int profileIndex)
 {

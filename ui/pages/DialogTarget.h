@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/TabletConfigure.h"
+#include "config/configure/TabletConfigure.h"
 
 #include <QString>
 

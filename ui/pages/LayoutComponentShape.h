@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/TabletLayoutDial.h"
-#include "config/TabletLayoutKey.h"
+#include "config/layout/TabletLayoutDial.h"
+#include "config/layout/TabletLayoutKey.h"
 
 #include <QPainterPath>
 

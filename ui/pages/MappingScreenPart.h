@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/ConfigureMonitor.h"
-#include "config/TabletConfigure.h"
+#include "config/configure/ConfigureMonitor.h"
+#include "config/configure/TabletConfigure.h"
 #include "engine/display/MonitorInfo.h"
 
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "ui/pages/VHotkeyLayoutPanel.h"
 
-#include "config/ModelTables.h"
-#include "config/TabletLayoutTouch.h"
+#include "config/layout/ModelTables.h"
+#include "config/layout/TabletLayoutTouch.h"
 #include "ui/pages/LayoutComponentShape.h"
 #include "ui_VHotkeyLayoutPanel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/TabletLayout.h"
+#include "config/layout/TabletLayout.h"
 
 #include <QPixmap>
 #include <QTimer>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "config/AppProfile.h"
-#include "config/TabletConfigure.h"
+#include "config/profiles/AppProfile.h"
+#include "config/configure/TabletConfigure.h"
 #include "engine/apps/ProcessEntry.h"
 #include "engine/device/TabletDeviceInfo.h"
 #include "ui/UIConfigure.h"
 #include "ui/UILanguage.h"
-#include "ui/dialogs/ActionChooser.h"
-#include "ui/dialogs/DialActionSelection.h"
-#include "ui/dialogs/HotkeyOptions.h"
+#include "ui/dialogs/actions/ActionChooser.h"
+#include "ui/dialogs/actions/DialActionSelection.h"
+#include "ui/dialogs/options/HotkeyOptions.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "config/TabletConfigure.h"
-#include "config/TabletLayoutPenPart.h"
+#include "config/configure/TabletConfigure.h"
+#include "config/layout/TabletLayoutPenPart.h"
 #include "engine/device/TabletDeviceInfo.h"
 #include "ui/UIConfigure.h"
 #include "ui/UILanguage.h"
-#include "ui/dialogs/ActionSelection.h"
+#include "ui/dialogs/actions/ActionSelection.h"
 #include "ui/pages/PressureReadout.h"
 
 #include <QWidget>

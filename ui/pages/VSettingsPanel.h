@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ConfigureMonitor.h"
+#include "config/configure/ConfigureMonitor.h"
 #include "ui/UIConfigure.h"
 #include "ui/UILanguage.h"
 

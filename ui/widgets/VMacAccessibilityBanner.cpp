@@ -1,6 +1,6 @@
 #include "ui/widgets/VMacAccessibilityBanner.h"
 
-#include "config/TabletLanguage.h"
+#include "config/language/TabletLanguage.h"
 #include "ui/widgets/WindowHelpers.h"
 #include "ui_VMacAccessibilityBanner.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/TabletLayoutTabletPart.h"
+#include "config/layout/TabletLayoutTabletPart.h"
 
 #include <QImage>
 #include <QRect>

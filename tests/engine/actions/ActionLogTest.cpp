@@ -1,6 +1,6 @@
 #include "engine/actions/ActionRunner.h"
 
-#include "config/TabletKeyboardAction.h"
+#include "config/actions/TabletKeyboardAction.h"
 #include "engine/support/ActionJournal.h"
 
 #include <QLoggingCategory>

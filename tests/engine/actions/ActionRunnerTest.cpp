@@ -1,10 +1,10 @@
 #include "engine/actions/ActionRunner.h"
 
-#include "config/TabletExecAction.h"
-#include "config/TabletKeyboardAction.h"
-#include "config/TabletMediaAction.h"
-#include "config/TabletMiscAction.h"
-#include "config/TabletMouseAction.h"
+#include "config/actions/TabletExecAction.h"
+#include "config/actions/TabletKeyboardAction.h"
+#include "config/actions/TabletMediaAction.h"
+#include "config/actions/TabletMiscAction.h"
+#include "config/actions/TabletMouseAction.h"
 #include "engine/support/ActionJournal.h"
 #include "engine/support/SourceTreePath.h"
 

@@ -1,6 +1,6 @@
 #include "engine/actions/DialActionSwitch.h"
 
-#include "config/TabletKeyboardAction.h"
+#include "config/actions/TabletKeyboardAction.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "engine/core/AppLogic.h"
 
-#include "config/TabletKeyboardAction.h"
-#include "config/TabletMiscAction.h"
-#include "config/TabletMouseAction.h"
+#include "config/actions/TabletKeyboardAction.h"
+#include "config/actions/TabletMiscAction.h"
+#include "config/actions/TabletMouseAction.h"
 #include "engine/display/ScreenStatusListen.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/output/KeyboardDriver.h"

@@ -1,7 +1,7 @@
 #include "engine/core/AppLogic.h"
 
-#include "config/TabletComponentPacketWrapper.h"
-#include "config/TabletPenPacketWrapper.h"
+#include "config/packets/TabletComponentPacketWrapper.h"
+#include "config/packets/TabletPenPacketWrapper.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SignalRecorder.h"

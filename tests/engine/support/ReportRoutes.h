@@ -5,8 +5,8 @@
 // the tablet's report to the output report, with the allocations of the read thread and the
 // worker counted (CountedAllocations.h, which this includes: one source file of a program
 // includes it). Shared by the allocation test and the benchmark.
-#include "config/TabletKeyboardAction.h"
-#include "config/TabletMouseAction.h"
+#include "config/actions/TabletKeyboardAction.h"
+#include "config/actions/TabletMouseAction.h"
 #include "engine/actions/ShortcutText.h"
 #include "engine/core/AppLogic.h"
 #include "engine/device/TabletDevice_Win32.h"

@@ -1,6 +1,6 @@
 #include "ui/pages/VCurvePanel.h"
 
-#include "config/PenConfigureElement.h"
+#include "config/configure/PenConfigureElement.h"
 
 #include <QApplication>
 #include <QDomDocument>

@@ -1,7 +1,7 @@
 #include "ui/pages/LayoutComponentShape.h"
 #include "ui/pages/VHotkeyLayoutPanel.h"
 
-#include "config/TabletLayoutTouch.h"
+#include "config/layout/TabletLayoutTouch.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

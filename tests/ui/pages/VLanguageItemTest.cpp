@@ -1,6 +1,6 @@
 #include "ui/pages/VLanguageItem.h"
 
-#include "config/TabletLanguage.h"
+#include "config/language/TabletLanguage.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/widgets/VMacAccessibilityBanner.h"
 
-#include "config/TabletLanguage.h"
+#include "config/language/TabletLanguage.h"
 
 #include "support/QtPrinters.h"
 

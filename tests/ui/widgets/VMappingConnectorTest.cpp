@@ -1,6 +1,6 @@
 #include "ui/widgets/VMappingConnector.h"
 
-#include "config/ModelTables.h"
+#include "config/layout/ModelTables.h"
 #include "ui/GeometryPrinters.h"
 #include "ui/ScriptedDisplays.h"
 #include "ui/widgets/VDisplayMappingPanel.h"

@@ -1,6 +1,6 @@
 #include "ui/widgets/VTabletPanel.h"
 
-#include "config/ModelTables.h"
+#include "config/layout/ModelTables.h"
 
 #include <QImage>
 

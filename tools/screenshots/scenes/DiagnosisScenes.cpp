@@ -6,13 +6,13 @@
 #include "app/MainWindow.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SimulatedTablet.h"
-#include "ui/dialogs/VDiagnoseDlg.h"
+#include "ui/dialogs/diagnosis/VDiagnoseDlg.h"
 
 #include <QTimer>
 
 #ifdef Q_OS_WIN
 #include "engine/display/DisplayManager_Win32.h"
-#include "ui/dialogs/SystemLibraryFolders_Win32.h"
+#include "ui/dialogs/diagnosis/SystemLibraryFolders_Win32.h"
 #endif
 
 #include <memory>

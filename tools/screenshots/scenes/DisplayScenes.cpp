@@ -6,9 +6,9 @@
 
 #include "engine/ddc/MccsCodes.h"
 #include "engine/ddc/SimulatedDDCInterface.h"
-#include "ui/dialogs/VDDCControlDlg.h"
-#include "ui/dialogs/VScreenCalibrateDlg.h"
-#include "ui/dialogs/VScreenDetectDlg.h"
+#include "ui/dialogs/display/VDDCControlDlg.h"
+#include "ui/dialogs/calibration/VScreenCalibrateDlg.h"
+#include "ui/dialogs/display/VScreenDetectDlg.h"
 
 
 #include <chrono>

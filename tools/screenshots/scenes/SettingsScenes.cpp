@@ -5,8 +5,8 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/CommonSettings.h"
-#include "ui/dialogs/VMsgboxDlg.h"
+#include "config/configure/CommonSettings.h"
+#include "ui/dialogs/messages/VMsgboxDlg.h"
 
 #include <QApplication>
 #include <QIcon>

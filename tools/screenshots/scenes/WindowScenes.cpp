@@ -5,9 +5,9 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "ui/dialogs/VMsgboxDlg.h"
-#include "ui/dialogs/VNotDetectedDlg.h"
-#include "ui/dialogs/VTipMsgboxDlg.h"
+#include "ui/dialogs/messages/VMsgboxDlg.h"
+#include "ui/dialogs/messages/VNotDetectedDlg.h"
+#include "ui/dialogs/messages/VTipMsgboxDlg.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,11 +1,11 @@
 // The simulated device of every supported model, opened as the program opens a tablet, agrees
 // with the model's default configuration and layout, and its reports decode to the components
 // of its layout.
-#include "config/SupportedModel.h"
-#include "config/TabletLayoutFile.h"
-#include "config/TabletLayoutKey.h"
-#include "config/TabletLayoutTouch.h"
-#include "config/XmlValue.h"
+#include "config/layout/SupportedModel.h"
+#include "config/layout/TabletLayoutFile.h"
+#include "config/layout/TabletLayoutKey.h"
+#include "config/layout/TabletLayoutTouch.h"
+#include "config/xml/XmlValue.h"
 #include "engine/decoding/ReportDecoder.h"
 #include "engine/device/TabletDevice_Win32.h"
 #include "engine/display/PenDisplayCodes.h"

@@ -1,8 +1,0 @@
-#include "config/TabletLayoutComponent.h"
-
-TabletLayoutComponent::TabletLayoutComponent(std::int32_t type)
-    : type(type)
-{
-}
-
-TabletLayoutComponent::~TabletLayoutComponent() = default;

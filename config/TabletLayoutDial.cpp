@@ -1,6 +1,0 @@
-#include "config/TabletLayoutDial.h"
-
-TabletLayoutDial::TabletLayoutDial()
-    : TabletLayoutComponent(Dial)
-{
-}

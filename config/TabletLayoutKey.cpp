@@ -1,6 +1,0 @@
-#include "config/TabletLayoutKey.h"
-
-TabletLayoutKey::TabletLayoutKey()
-    : TabletLayoutComponent(Key)
-{
-}

@@ -1,6 +1,0 @@
-#include "config/TabletLayoutTouch.h"
-
-TabletLayoutTouch::TabletLayoutTouch()
-    : TabletLayoutComponent(Touch)
-{
-}

@@ -1,9 +1,0 @@
-#include "config/TabletPenPacketWrapper.h"
-
-TabletPenPacketWrapper::TabletPenPacketWrapper() = default;
-
-TabletPenPacketWrapper::TabletPenPacketWrapper(const TabletPenPacket &received,
-                                               const TabletPenPacket &processed)
-    : received(received), processed(processed)
-{
-}

@@ -1,0 +1,6 @@
+#include "config/layout/TabletLayoutDial.h"
+
+TabletLayoutDial::TabletLayoutDial()
+    : TabletLayoutComponent(Dial)
+{
+}

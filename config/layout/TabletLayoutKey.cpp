@@ -1,0 +1,6 @@
+#include "config/layout/TabletLayoutKey.h"
+
+TabletLayoutKey::TabletLayoutKey()
+    : TabletLayoutComponent(Key)
+{
+}

@@ -1,0 +1,6 @@
+#include "config/layout/TabletLayoutTouch.h"
+
+TabletLayoutTouch::TabletLayoutTouch()
+    : TabletLayoutComponent(Touch)
+{
+}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "ui/dialogs/WintabLibraryFolders.h"
-
-// The system folders as this process's system reports them.
-SystemFolders systemFolders();
-
-// The folders of the installed Wintab library of one bitness on this system.
-QStringList systemWintabLibraryFolders(bool x64);
