@@ -484,6 +484,7 @@ void ActionRunner::sendPointer(std::uint32_t kind, const QPoint &position, std::
         event = mouseEvents.next(made);
     }
     services.pointer->sendPointerEvent(event);
+    letGo(event);
 }
 
 void ActionRunner::sendKey(const KeyboardEvent &event, int delayMilliseconds)
@@ -496,6 +497,17 @@ void ActionRunner::sendKey(const KeyboardEvent &event, int delayMilliseconds)
         recycled = keyEvents.next(event);
     }
     services.keyboard->sendKey(recycled, delayMilliseconds);
+    letGo(recycled);
+}
+
+// The GUI thread and the worker both send: letting go of an event under the lock that the next
+// taker holds orders this thread's reads of it before that thread's rewrite, for the thread
+// sanitizer too (the counts' own ordering does as much, but the sanitizer missed it under load).
+template<typename Event>
+void ActionRunner::letGo(std::shared_ptr<Event> &event)
+{
+    std::lock_guard<std::mutex> lock(eventMutex);
+    event.reset();
 }
 
 // ---- services

@@ -126,6 +126,8 @@ private:
     ShortcutCycle shortcutCycle;
 
     // The events handed to the drivers, reused once the drivers let go of them.
+    template<typename Event>
+    void letGo(std::shared_ptr<Event> &event);
     std::mutex eventMutex; // guards the two below
     RecycledEvents<MousePointerEvent> mouseEvents;
     RecycledEvents<KeyboardEvent> keyEvents;

@@ -20,11 +20,14 @@ public:
                 recycled = std::make_shared<Event>(event);
                 return recycled;
             }
-            if (recycled.use_count() == 1) {
-                // Whoever held it last has let go; what it did with the event comes before this.
+            // The copy's count increment reads the release of whoever let go last, so what
+            // it did with the event comes before this (a fence alone would do, but the thread
+            // sanitizer does not see fences).
+            std::shared_ptr<Event> probe = recycled;
+            if (probe.use_count() == 2) {
                 std::atomic_thread_fence(std::memory_order_acquire);
-                *recycled = event;
-                return recycled;
+                *probe = event;
+                return probe;
             }
         }
         return std::make_shared<Event>(event);
