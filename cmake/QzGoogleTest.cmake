@@ -41,8 +41,10 @@ endfunction()
 # LOCK: no two tests that name the same resource run at once (objects of the Windows session).
 # FIXTURE with FIXTURE_TESTS (a GoogleTest filter such as "FullDisk.*"): the tests that the filter
 # selects need that CTest fixture and run one at a time; the others do not.
+# LONG_TESTS (a GoogleTest filter): tests whose work is slow by nature (Wine writing a crash dump
+# takes 10 s idle and near a minute on a loaded machine) get three minutes instead of one.
 function(qz_add_test name)
-  cmake_parse_arguments(arg "QT;GUI;WIDGETS;OFFSCREEN" "LOCK;FIXTURE;FIXTURE_TESTS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;GUI;WIDGETS;OFFSCREEN" "LOCK;FIXTURE;FIXTURE_TESTS;LONG_TESTS" "SOURCES;LIBS" ${ARGN})
   qz_drop_qt_testcase_builddir()
   add_executable(${name} ${arg_SOURCES})
   if(arg_WIDGETS)
@@ -79,13 +81,21 @@ function(qz_add_test name)
   if(arg_LOCK)
     list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
   endif()
+  set(discover ${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+  set(others "")
   if(arg_FIXTURE)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "-${arg_FIXTURE_TESTS}"
-                         PROPERTIES ${properties})
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "${arg_FIXTURE_TESTS}"
+    gtest_discover_tests(${discover} TEST_FILTER "${arg_FIXTURE_TESTS}"
                          PROPERTIES ${properties} FIXTURES_REQUIRED ${arg_FIXTURE} RESOURCE_LOCK ${arg_FIXTURE})
+    list(APPEND others ${arg_FIXTURE_TESTS})
+  endif()
+  if(arg_LONG_TESTS)
+    gtest_discover_tests(${discover} TEST_FILTER "${arg_LONG_TESTS}" PROPERTIES ${properties} TIMEOUT 180)
+    list(APPEND others ${arg_LONG_TESTS})
+  endif()
+  if(others)
+    list(JOIN others ":" others)
+    gtest_discover_tests(${discover} TEST_FILTER "-${others}" PROPERTIES ${properties})
   else()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES ${properties})
+    gtest_discover_tests(${discover} PROPERTIES ${properties})
   endif()
 endfunction()
