@@ -5,7 +5,6 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 qt_prefix=/opt/qt5-i686-w64-mingw32
-qt_archive=$here/../shared/toolchain/qt5.15.8-i686-w64-mingw32-static.tar.xz
 qt64_prefix=/opt/qt5-x86_64-w64-mingw32
 
 # Wine's 32-bit half: installed on its own, so that a mirror whose i386 lists are out of step
@@ -47,27 +46,24 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#missing_32bit[@]} -gt 0 ]; then
   fi
 fi
 
-if [ ! -x "$qt_prefix/bin/qmake" ]; then
-  if [ -f "$qt_archive" ]; then
-    echo "setup: unpacking static Qt for i686-w64-mingw32 to /opt"
-    as_root tar -xJf "$qt_archive" -C /opt
-  else
-    echo "setup: building static Qt for i686-w64-mingw32 (about 10 minutes)"
-    as_root "$here/scripts/build-qt5-mingw.sh" i686-w64-mingw32 "$qt_prefix"
+# install_static_qt TRIPLE PREFIX BUILD_WHEN_MISSING: unpacks the toolchain folder's static Qt for
+# TRIPLE to PREFIX; without the archive it builds one (about 10 minutes) when BUILD_WHEN_MISSING is 1.
+install_static_qt() {
+  local triple=$1 prefix=$2 archive=$here/../shared/toolchain/qt5.15.8-$1-static.tar.xz
+  [ ! -x "$prefix/bin/qmake" ] || return 0
+  if [ -f "$archive" ]; then
+    echo "setup: unpacking static Qt for $triple to /opt"
+    as_root tar -xJf "$archive" -C /opt
+  elif [ "$3" -eq 1 ]; then
+    echo "setup: building static Qt for $triple (about 10 minutes)"
+    as_root "$here/scripts/build-qt5-mingw.sh" "$triple" "$prefix"
   fi
-fi
+}
 
-# Where this machine cannot run 32-bit programs, QZTablet's tests run from a 64-bit build,
-# which needs a static Qt for x86_64 as well: unpacked like the i686 one, built only where the
-# toolchain folder does not have it.
-qt64_archive=$here/../shared/toolchain/qt5.15.8-x86_64-w64-mingw32-static.tar.xz
-# (The same test as can_run_32bit in scripts/trees.sh: WINE32=/bin/false takes this machine's path.)
-if ! "${WINE32:-/usr/lib/wine/wine}" --version >/dev/null 2>&1 && [ ! -x "$qt64_prefix/bin/qmake" ]; then
-  if [ -f "$qt64_archive" ]; then
-    echo "setup: this machine cannot run 32-bit programs; unpacking static Qt for x86_64-w64-mingw32 to /opt"
-    as_root tar -xJf "$qt64_archive" -C /opt
-  else
-    echo "setup: this machine cannot run 32-bit programs; building static Qt for x86_64-w64-mingw32 (about 10 minutes)"
-    as_root "$here/scripts/build-qt5-mingw.sh" x86_64-w64-mingw32 "$qt64_prefix"
-  fi
-fi
+install_static_qt i686-w64-mingw32 "$qt_prefix" 1
+# Where this machine cannot run 32-bit programs, QZTablet's tests run from a 64-bit build, which
+# needs the static Qt for x86_64: unpacked on every machine, built only where it is needed. (The
+# same test as can_run_32bit in scripts/trees.sh: WINE32=/bin/false takes that path.)
+needs_qt64=0
+"${WINE32:-/usr/lib/wine/wine}" --version >/dev/null 2>&1 || needs_qt64=1
+install_static_qt x86_64-w64-mingw32 "$qt64_prefix" "$needs_qt64"
