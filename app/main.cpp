@@ -1,6 +1,6 @@
 // QZTablet's entry: one primary instance per user runs the engine, the settings window and
 // the tray icon; a later start wakes the primary's window and ends.
-#include "app/DataFolders.h"
+#include "app/DataFolderCreation.h"
 #include "app/InstanceSystem_Win32.h"
 #include "app/MainWindow.h"
 #include "app/SingleApplication.h"

@@ -47,11 +47,10 @@ if [ ! -f "$description" ]; then
 fi
 
 "$root/scripts/setup.sh" || exit 1
-[ -z "$screenshot" ] || wine_session_need import imagemagick || exit 1
-
 bits=$(wine_session_bits)
 tree=$(wine_session_tree)
 wine_session_say_build run
+[ -z "$screenshot" ] || wine_session_need import imagemagick || exit 1
 if [ $build -eq 1 ]; then
   trees=(nibwire qztablet)
   [ "$tree" = qztablet ] || trees+=("$tree")

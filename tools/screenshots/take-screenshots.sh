@@ -13,10 +13,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 output=$(realpath -m "${1:-$build_root/screenshots}")
 only=${2:-.}
+"$root/scripts/setup.sh" || exit 1
 tree=$(wine_session_tree)
 program=$build_root/$tree/bin/ui_screenshots.exe
 wine_session_say_build take-screenshots
-"$root/scripts/setup.sh" || exit 1
 "$root/scripts/build.sh" "$tree" || exit 1
 
 trap wine_session_end EXIT

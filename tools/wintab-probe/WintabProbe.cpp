@@ -13,7 +13,7 @@
 //   packet ctx=H serial=S x=X y=Y pressure=P buttons=B cursor=C azimuth=A altitude=L via=packet|get qpc=T
 //   done packets=N
 //   error TEXT
-#include "wintab/WintabTypes.h"
+#include "nibwire/WintabTypes.h"
 
 #include <windows.h>
 
