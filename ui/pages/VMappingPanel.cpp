@@ -505,7 +505,10 @@ void VMappingPanel::on_btnMoreOptions_clicked()
     dialog.setServices(std::move(services));
     if (dialog.exec() != QDialog::Accepted || !stillEdits(target))
         return;
-    configure->mapping.rotation = dialog.options().rotation;
+    // The dialog carries the rotation without showing it; a display turn followed while it was
+    // open stays.
+    if (dialog.options().rotation != options.rotation)
+        configure->mapping.rotation = dialog.options().rotation;
     updateFromConfigure();
     applyConfigure();
 }

@@ -160,6 +160,12 @@ void onNextDialog(std::function<void(Dialog &)> act)
     });
 }
 
+// From here on the page hands the engine nothing: what the tablet found again brought stays in use.
+void expectNothingHandedToTheEngine()
+{
+    UIConfigure::setApplyHandler([] { ADD_FAILURE() << "the dropped answer reached the engine"; });
+}
+
 QRectF factorsOf(const MappingConfigure &mapping)
 {
     return QRectF(mapping.kx, mapping.ky, mapping.kcx, mapping.kcy);
@@ -390,15 +396,26 @@ TEST_F(MappingPage, AFollowedDisplayRotationIsTheOnlyChangeWrittenToTheFile)
     window.screens()->setCurrentIndex(1);
     ASSERT_TRUE(saveConfigure());
     window.setField("screenX", 100);
-    window.displays.monitors[1].rotation = 3;
-    window.window->displayChanged();
-    QApplication::processEvents();
+    // The display turns while More Options, which does not edit the rotation, is open; the page
+    // takes the change from a timer that runs before the OK.
+    onNextDialog<VMappingOptionDlg>([&window](VMappingOptionDlg &dialog) {
+        window.displays.monitors[1].rotation = 3;
+        window.window->displayChanged();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            ASSERT_EQ(currentConfigure()->mapping.rotation, 3) << "followed while the dialog is open";
+            dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+        });
+    });
+    window.child<QPushButton>("btnMoreOptions")->click();
 
     const TabletConfigurePtr stored = loadConfigure(QStringLiteral("QZ-Pen 6"), false, ConfigureMonitorList());
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->mapping.rotation, 3);
     EXPECT_EQ(stored->mapping.part, QRect(0, 0, 1920, 1080)) << "the unsaved part stays unsaved";
     EXPECT_EQ(currentConfigure()->mapping.part, QRect(100, 0, 1820, 1080));
+    EXPECT_EQ(currentConfigure()->mapping.rotation, 3);
+    ASSERT_NE(window.landing(15240, 10160), QPoint(-1, -1));
+    EXPECT_EQ(window.window->appLogic().activeConfigure()->mapping.rotation, 3) << "in the engine";
 
     CommonConfigure common = currentConfigure()->common;
     currentConfigure()->common.orientation = false;
@@ -501,6 +518,7 @@ TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwh
          [](MappingWindow &w) {
              w.child<QPushButton>("btnCalibrate")->click();
              w.window->refreshDeviceList();
+             expectNothingHandedToTheEngine();
              emit w.page->calibrationDialog()->calibrateFinish(1.05, 0.95, 1.0, 0.9);
              QApplication::processEvents();
              w.page->calibrationDialog()->hide();
@@ -510,6 +528,7 @@ TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwh
              currentConfigure()->mapping.rotation = 2;
              onNextDialog<VMappingOptionDlg>([&w](VMappingOptionDlg &dialog) {
                  w.window->refreshDeviceList();
+                 expectNothingHandedToTheEngine();
                  dialog.findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
              });
              w.child<QPushButton>("btnMoreOptions")->click();
@@ -528,6 +547,7 @@ TEST_F(MappingPage, ADialogsAnswerIsDroppedWhenTheConfigurationWasReplacedMeanwh
         EXPECT_EQ(factorsOf(mapping), QRectF(1.0, 1.0, 1.0, 1.0));
         EXPECT_EQ(mapping.rotation, 0);
         EXPECT_EQ(window.child<QComboBox>("comboRotation")->currentIndex(), 0);
+        UIConfigure::setApplyHandler([&] { window.window->applyConfigureFromPanel(); });
     }
 }
 

@@ -27,6 +27,20 @@ QIcon iconOrFileIcon(const QIcon &icon, const QString &path)
     return icon.isNull() ? QFileIconProvider().icon(QFileInfo(path)) : icon;
 }
 
+// The dialog chooses which programs have a profile; a profile that stays is taken as it is now,
+// with what changed while the dialog was open, such as a dial switched to its next pair.
+AppProfileList withCurrentProfiles(AppProfileList chosen, const AppProfileList &current)
+{
+    for (AppProfile &profile : chosen) {
+        const auto now = std::find_if(current.cbegin(), current.cend(), [&profile](const AppProfile &entry) {
+            return entry.path.compare(profile.path, Qt::CaseInsensitive) == 0;
+        });
+        if (now != current.cend())
+            profile = *now;
+    }
+    return chosen;
+}
+
 } // namespace
 
 VAppSelectDlg::VAppSelectDlg(std::vector<ProcessEntry> running, QWidget *parent)
@@ -181,6 +195,6 @@ void VAppSelectDlg::on_btnCancel_clicked()
 void VAppSelectDlg::on_btnOK_clicked()
 {
     on_btnAdd_clicked();
-    setAppProfiles(profiles);
+    setAppProfiles(withCurrentProfiles(profiles, appProfiles()));
     accept();
 }

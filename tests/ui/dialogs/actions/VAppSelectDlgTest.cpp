@@ -135,6 +135,17 @@ TEST_F(VAppSelectDlgTest, OkAddsOnlyWhatWasChosenSinceTheLastChangeAndNoProgramT
     }
 }
 
+// A dial of a staying profile that moved on to its next pair while the dialog was open stays there.
+TEST_F(VAppSelectDlgTest, OkChangesWhichProgramsHaveAProfileAndNothingInAStayingOne)
+{
+    VAppSelectDlg dialog(running);
+    choose(dialog, "krita");
+    appProfiles()[0].dials[1].index = 1;
+    press(dialog, "btnOK");
+    EXPECT_EQ(names(appProfiles()), (QStringList{"GIMP", "krita"}));
+    EXPECT_EQ(appProfiles()[0].dials[1].index, 1);
+}
+
 TEST_F(VAppSelectDlgTest, CancelLeavesTheListAsItWas)
 {
     const AppProfileSnapshot before = appProfilesSnapshot();
