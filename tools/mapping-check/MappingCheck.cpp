@@ -9,7 +9,7 @@
 //   saved       what a new start maps with, after a Save
 //   pendisplay  calibration of a pen display by five pen taps (the monitor PEN_DISPLAY_MONITOR,
 //               0 when not given, stands in for the pen display: Wine's monitors have no EDID)
-#include "app/DataFolders.h"
+#include "app/DataFolderCreation.h"
 #include "app/MainWindow.h"
 #include "config/configure/ConfigureStore.h"
 #include "config/layout/ModelTables.h"
