@@ -1,6 +1,7 @@
 #include "ipc/IPCClient_Win32.h"
 
 #include "ipc/PipeTiming.h"
+#include "ipc/SessionId_Win32.h"
 
 namespace {
 
@@ -37,7 +38,12 @@ void IPCClient::start(InterprocessCommunication::DataCallback data, int interval
     if (abandoned.load() || !wakeEvent || !connectionEvent)
         return;
     dataCallback = std::move(data);
-    if (readerThread.start([this] { readLoop(); }))
+    pipeName = currentSessionName(pipePrefix);
+    // The data callback posts window messages. A thread's first call into the window system sets
+    // it up as a GUI thread, work of the system's that may well need the loader lock: the reader
+    // has it done before start returns, not at its first post, where an unload may wait for it.
+    const auto becomeGuiThread = [] { IsGUIThread(TRUE); };
+    if (readerThread.start([this] { readLoop(); }, becomeGuiThread))
         reconnectThread.start([this, interval] { reconnectLoop(interval); });
 }
 
@@ -150,12 +156,12 @@ void IPCClient::connectOnce()
             return;
         opening = fresh;
     }
-    const bool opened = fresh->open(
-            pipePrefix, dataCallback, true,
+    const bool opened = fresh->openNamed(
+            pipeName, dataCallback, true,
             [this](std::shared_ptr<InterprocessCommunication> connection, unsigned id, int event) {
                 callback(std::move(connection), id, event);
             },
-            0);
+            0) == InterprocessCommunication::OpenResult::Connected;
     std::shared_ptr<InterprocessCommunication> previous;
     {
         std::lock_guard<std::mutex> lock(connectionMutex);

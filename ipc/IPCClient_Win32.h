@@ -60,6 +60,10 @@ private:
     void resetAfterStop();
 
     const std::string pipePrefix;
+    // The session's pipe, named once by start: the reconnect thread does not ask the terminal
+    // services for the session, a call whose locks are the system's, where an unload may wait
+    // for it.
+    std::string pipeName;
     std::atomic<bool> connectedFlag{false};
     std::atomic<bool> stopFlag{false};
     std::atomic<bool> abandoned{false};

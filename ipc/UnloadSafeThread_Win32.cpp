@@ -6,8 +6,9 @@
 struct UnloadSafeThread::State
 {
     LastStep last{};
+    Body setUp;
     Body body;
-    // Manual reset; set by the thread as it reaches its body.
+    // Manual reset; set by the thread once its set-up is done.
     HANDLE runningEvent = nullptr;
 };
 
@@ -60,13 +61,14 @@ UnloadSafeThread::~UnloadSafeThread()
     join();
 }
 
-bool UnloadSafeThread::start(Body body, LeaveSignal leaveSignal)
+bool UnloadSafeThread::start(Body body, Body setUp, LeaveSignal leaveSignal)
 {
     if (thread || !leaveSignal)
         return false;
     State *fresh = nullptr;
     try {
         fresh = new State;
+        fresh->setUp = std::move(setUp);
         fresh->body = std::move(body);
     } catch (...) {
         delete fresh;
@@ -146,15 +148,17 @@ const UnloadSafeThread::LastStep *UnloadSafeThread::runThread(void *parameter)
     static_assert(offsetof(LastStep, signal) == 0);
     static_assert(offsetof(LastStep, leftEvent) == sizeof(void *));
     auto *state = static_cast<State *>(parameter);
+    runBody(state->setUp);
     SetEvent(state->runningEvent);
-    runBody(*state);
+    runBody(state->body);
     return &state->last;
 }
 
-void UnloadSafeThread::runBody(State &state)
+void UnloadSafeThread::runBody(const Body &body)
 {
     try {
-        state.body();
+        if (body)
+            body();
     } catch (...) {
     }
 }

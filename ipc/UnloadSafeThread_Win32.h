@@ -14,8 +14,9 @@
 // waits for that signal only, and the thread's exit goes on once the loader lock is free. A thread
 // that does not signal in time keeps the library's code loaded for as long as the process lives.
 //
-// The body must leave no lock held when it returns; everything it owns lives in the thread's
-// owner.
+// What needs the loader lock once per thread goes into the set-up, which runs before start
+// returns. The body must leave no lock held when it returns; everything it owns lives in the
+// thread's owner.
 class UnloadSafeThread
 {
 public:
@@ -24,7 +25,7 @@ public:
     // made as the thread's very last act. Tests put a probe in its place.
     using LeaveSignal = BOOL(WINAPI *)(HANDLE);
 
-    // A thread that has not reached its body within this time is left to start on its own.
+    // A thread that has not finished its set-up within this time is left to start on its own.
     static constexpr std::chrono::milliseconds kStartWait{5000};
 
     UnloadSafeThread() = default;
@@ -33,10 +34,11 @@ public:
     UnloadSafeThread(const UnloadSafeThread &) = delete;
     UnloadSafeThread &operator=(const UnloadSafeThread &) = delete;
 
-    // Runs `body` on a new thread and returns once that thread runs it, so that no thread of the
-    // library is still in the system's start-up (which needs the loader lock) when the host
-    // unloads it. False when there is a thread already or none could be made.
-    bool start(Body body, LeaveSignal leaveSignal = &SetEvent);
+    // Runs `setUp` (when given) and then `body` on a new thread, and returns once the set-up is
+    // done, so that no thread of the library is still in the system's start-up or its own
+    // set-up (both may need the loader lock) when the host unloads it. False when there is a
+    // thread already or none could be made.
+    bool start(Body body, Body setUp = nullptr, LeaveSignal leaveSignal = &SetEvent);
     bool running() const { return thread != nullptr; }
 
     // Normal stop, once the owner has told the body to return: waits for the thread to exit.
@@ -66,7 +68,7 @@ private:
     static DWORD WINAPI threadStart(void *state) asm("unloadSafeThreadStart");
     // Everything of the thread before its last step; gives the thread what that step needs.
     static const LastStep *runThread(void *state) asm("unloadSafeThreadRun");
-    static void runBody(State &state);
+    static void runBody(const Body &body);
     static void keepCodeLoaded();
     void release(bool done);
 

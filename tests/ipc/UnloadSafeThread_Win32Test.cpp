@@ -136,15 +136,22 @@ using StartHostClient = BOOL (*)(const char *, void (*)(void *), void *);
 
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
+    std::atomic<bool> setUp{false};
     std::atomic<bool> running{false};
     std::atomic<bool> finished{false};
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([&] {
-        running = true;
-        WaitForSingleObject(release, INFINITE);
-        finished = true;
-    }));
+    ASSERT_TRUE(thread.start(
+            [&] {
+                running = true;
+                WaitForSingleObject(release, INFINITE);
+                finished = true;
+            },
+            [&] {
+                std::this_thread::sleep_for(100ms);
+                setUp = true;
+            }));
+    EXPECT_TRUE(setUp) << "start returns once the set-up is done";
     EXPECT_TRUE(thread.running());
     EXPECT_FALSE(thread.start([] {})) << "one thread at a time";
     for (int wait = 0; wait < 500 && !running; ++wait)
@@ -203,7 +210,7 @@ TEST(UnloadSafeThread, theLastStepReturnsStraightToTheSystemNotIntoThisModule)
 {
     leaveReturnAddress = nullptr;
     UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([] {}, &noteReturnAndSignal));
+    ASSERT_TRUE(thread.start([] {}, nullptr, &noteReturnAndSignal));
     thread.join();
     ASSERT_NE(leaveReturnAddress, nullptr);
     const HMODULE threadCode = moduleAt(reinterpret_cast<const void *>(&noteReturnAndSignal));
