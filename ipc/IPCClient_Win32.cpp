@@ -5,7 +5,7 @@
 
 namespace {
 
-// For objects that a thread which could not be stopped may still use: never destroyed.
+// For objects that a thread which died at process end may have left locked: never destroyed.
 void keepForever(std::shared_ptr<InterprocessCommunication> &object)
 {
     if (object)
@@ -23,7 +23,7 @@ IPCClient::IPCClient(std::string pipePrefix)
 IPCClient::~IPCClient()
 {
     if (abandoned.load()) {
-        // A thread that could not be stopped may still wait on them.
+        // A thread that died at process end may have been waiting on them.
         wakeEvent.release();
         connectionEvent.release();
         return;
@@ -58,25 +58,15 @@ void IPCClient::stop()
     resetAfterStop();
 }
 
-bool IPCClient::stopForUnload(const Deadline &deadline)
+void IPCClient::stopForUnload()
 {
     if (abandoned.load())
-        return false;
+        return;
     wakeForStop();
-    // Both were woken together and leave side by side: the one deadline bounds both waits.
-    const bool reconnectLeft = reconnectThread.waitForLeave(deadline);
-    const bool readerLeft = readerThread.waitForLeave(deadline);
-    if (reconnectLeft && readerLeft) {
-        dropConnections();
-        resetAfterStop();
-        return true;
-    }
-    // A thread still out there may use the connections and must keep seeing the stop.
-    abandoned = true;
-    keepForever(connection);
-    keepForever(opening);
-    connectedFlag = false;
-    return false;
+    reconnectThread.waitForLeave();
+    readerThread.waitForLeave();
+    dropConnections();
+    resetAfterStop();
 }
 
 void IPCClient::abandon()
@@ -84,7 +74,8 @@ void IPCClient::abandon()
     abandoned = true;
     reconnectThread.abandon();
     readerThread.abandon();
-    // Their destructors would wait for locks that a dead reader may hold.
+    // Their destructors would wait for locks that a dead reader may hold. No lock is taken here
+    // for the same reason, and none is needed: no other thread is left to use them.
     keepForever(connection);
     keepForever(opening);
     connectedFlag = false;
@@ -103,6 +94,8 @@ void IPCClient::callback(std::shared_ptr<InterprocessCommunication>, unsigned, i
 
 void IPCClient::wakeForStop()
 {
+    // The pipe threads hold this lock only across steps that neither wait nor take another lock,
+    // so even under the loader lock it is had as soon as they run.
     {
         std::lock_guard<std::mutex> lock(connectionMutex);
         stopFlag = true;

@@ -99,17 +99,15 @@ void UnloadSafeThread::join()
     release(true);
 }
 
-bool UnloadSafeThread::waitForLeave(const Deadline &deadline)
+void UnloadSafeThread::waitForLeave()
 {
     if (!thread)
-        return true;
+        return;
+    // Not the thread's exit, which needs the loader lock; its handle counts only for a thread
+    // that someone ended from outside before it could leave.
     const HANDLE either[2] = {state->last.leftEvent, thread};
-    const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(deadline.left().count()));
-    const bool left = waited == WAIT_OBJECT_0 || waited == WAIT_OBJECT_0 + 1;
-    if (!left)
-        keepCodeLoaded();
-    release(left);
-    return left;
+    WaitForMultipleObjects(2, either, FALSE, INFINITE);
+    release(true);
 }
 
 void UnloadSafeThread::abandon()
@@ -117,14 +115,6 @@ void UnloadSafeThread::abandon()
     // Nothing is freed: the process is ending, and a lock of the heap may have gone with a thread.
     if (thread)
         release(false);
-}
-
-// Pins the module: FreeLibrary no longer unmaps it, even when this runs in its own detach.
-void UnloadSafeThread::keepCodeLoaded()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                       reinterpret_cast<LPCWSTR>(&UnloadSafeThread::threadStart), &module);
 }
 
 void UnloadSafeThread::release(bool done)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ipc/Deadline.h"
-
 #include <windows.h>
 
 #include <chrono>
@@ -11,12 +9,15 @@
 // of a library run under the loader lock, and a thread on its way out needs that lock for the
 // system's thread exit, so it cannot be joined there. Instead the thread signals its end as the
 // very last thing it does, by a call that does not come back into the library's code; an unload
-// waits for that signal only, and the thread's exit goes on once the loader lock is free. A thread
-// that does not signal in time keeps the library's code loaded for as long as the process lives.
+// waits for that signal only, however long the thread takes, and the thread's exit goes on once
+// the loader lock is free. The library is unmapped only after the signal, so no thread ever runs
+// its code unmapped.
 //
-// What needs the loader lock once per thread goes into the set-up, which runs before start
-// returns. The body must leave no lock held when it returns; everything it owns lives in the
-// thread's owner.
+// That wait ends only if the body, once told to return, needs nothing that the unloading thread
+// holds: it must not take the loader lock (no loading or looking up of modules, no new threads)
+// and must take no lock of its owner's that an unload holds while it waits. What needs the loader
+// lock once per thread goes into the set-up, which runs before start returns. The body must leave
+// no lock held when it returns; everything it owns lives in the thread's owner.
 class UnloadSafeThread
 {
 public:
@@ -43,13 +44,9 @@ public:
 
     // Normal stop, once the owner has told the body to return: waits for the thread to exit.
     void join();
-    // Stop under the loader lock, once the owner has told the body to return: waits until
-    // `deadline` at most for the thread to leave the library's code (a thread that has left
-    // already counts even when the deadline has passed) and lets go of it either way; true when
-    // it left. A thread that did not leave keeps its state for good, since it may still read it,
-    // and the module that holds this code stays loaded until the process ends, since the thread
-    // will run it when it goes on; its owner must keep whatever the body uses as well.
-    bool waitForLeave(const Deadline &deadline);
+    // Stop under the loader lock, once the owner has told the body to return: waits until the
+    // thread has left the library's code, with no time-out, and lets go of it.
+    void waitForLeave();
     // The process is ending and the system has already ended every other thread: forgets the
     // thread without waiting and frees nothing.
     void abandon();
@@ -69,7 +66,6 @@ private:
     // Everything of the thread before its last step; gives the thread what that step needs.
     static const LastStep *runThread(void *state) asm("unloadSafeThreadRun");
     static void runBody(const Body &body);
-    static void keepCodeLoaded();
     void release(bool done);
 
     HANDLE thread = nullptr;
