@@ -1,10 +1,11 @@
 #include "ipc/IPCClient_Win32.h"
 
 #include "ipc/PipeTiming.h"
+#include "ipc/SessionId_Win32.h"
 
 namespace {
 
-// For objects that a thread which could not be stopped may still use: never destroyed.
+// For objects that a thread which died at process end may have left locked: never destroyed.
 void keepForever(std::shared_ptr<InterprocessCommunication> &object)
 {
     if (object)
@@ -22,7 +23,7 @@ IPCClient::IPCClient(std::string pipePrefix)
 IPCClient::~IPCClient()
 {
     if (abandoned.load()) {
-        // A thread that could not be stopped may still wait on them.
+        // A thread that died at process end may have been waiting on them.
         wakeEvent.release();
         connectionEvent.release();
         return;
@@ -37,7 +38,12 @@ void IPCClient::start(InterprocessCommunication::DataCallback data, int interval
     if (abandoned.load() || !wakeEvent || !connectionEvent)
         return;
     dataCallback = std::move(data);
-    if (readerThread.start([this] { readLoop(); }))
+    pipeName = currentSessionName(pipePrefix);
+    // The data callback posts window messages. A thread's first call into the window system sets
+    // it up as a GUI thread, work of the system's that may well need the loader lock: the reader
+    // has it done before start returns, not at its first post, where an unload may wait for it.
+    const auto becomeGuiThread = [] { IsGUIThread(TRUE); };
+    if (readerThread.start([this] { readLoop(); }, becomeGuiThread))
         reconnectThread.start([this, interval] { reconnectLoop(interval); });
 }
 
@@ -52,25 +58,15 @@ void IPCClient::stop()
     resetAfterStop();
 }
 
-bool IPCClient::stopForUnload(const Deadline &deadline)
+void IPCClient::stopForUnload()
 {
     if (abandoned.load())
-        return false;
+        return;
     wakeForStop();
-    // Both were woken together and leave side by side: the one deadline bounds both waits.
-    const bool reconnectLeft = reconnectThread.waitForLeave(deadline);
-    const bool readerLeft = readerThread.waitForLeave(deadline);
-    if (reconnectLeft && readerLeft) {
-        dropConnections();
-        resetAfterStop();
-        return true;
-    }
-    // A thread still out there may use the connections and must keep seeing the stop.
-    abandoned = true;
-    keepForever(connection);
-    keepForever(opening);
-    connectedFlag = false;
-    return false;
+    reconnectThread.waitForLeave();
+    readerThread.waitForLeave();
+    dropConnections();
+    resetAfterStop();
 }
 
 void IPCClient::abandon()
@@ -78,7 +74,8 @@ void IPCClient::abandon()
     abandoned = true;
     reconnectThread.abandon();
     readerThread.abandon();
-    // Their destructors would wait for locks that a dead reader may hold.
+    // Their destructors would wait for locks that a dead reader may hold. No lock is taken here
+    // for the same reason, and none is needed: no other thread is left to use them.
     keepForever(connection);
     keepForever(opening);
     connectedFlag = false;
@@ -97,6 +94,8 @@ void IPCClient::callback(std::shared_ptr<InterprocessCommunication>, unsigned, i
 
 void IPCClient::wakeForStop()
 {
+    // The pipe threads hold this lock only across steps that neither wait nor take another lock,
+    // so even under the loader lock it is had as soon as they run.
     {
         std::lock_guard<std::mutex> lock(connectionMutex);
         stopFlag = true;
@@ -150,12 +149,12 @@ void IPCClient::connectOnce()
             return;
         opening = fresh;
     }
-    const bool opened = fresh->open(
-            pipePrefix, dataCallback, true,
+    const bool opened = fresh->openNamed(
+            pipeName, dataCallback, true,
             [this](std::shared_ptr<InterprocessCommunication> connection, unsigned id, int event) {
                 callback(std::move(connection), id, event);
             },
-            0);
+            0) == InterprocessCommunication::OpenResult::Connected;
     std::shared_ptr<InterprocessCommunication> previous;
     {
         std::lock_guard<std::mutex> lock(connectionMutex);

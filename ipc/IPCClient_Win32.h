@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ipc/Deadline.h"
 #include "ipc/InterprocessCommunication_Win32.h"
 #include "ipc/OwnedHandle_Win32.h"
 #include "ipc/SessionNames.h"
@@ -31,17 +30,12 @@ public:
     void start(InterprocessCommunication::DataCallback dataCallback, int intervalMs);
     // Stops and joins both threads.
     void stop();
-    // Tells both threads to leave and wakes them wherever they wait, without waiting for them:
-    // an unload calls it first, so that the threads are on their way out while it does its other
-    // work. A stop must follow.
-    void wakeForStop();
-    // The stop of a library being unloaded, under the loader lock: both threads together are
-    // waited for until `deadline` at most, each until it has left the library's code; their exit
-    // finishes after the unload. When one does not leave, the connections are kept for it, the
-    // library's code stays loaded, the client stays stopped for good and false is returned: the
-    // owner must then keep this object and whatever the data callback uses, since the thread goes
-    // on with them.
-    bool stopForUnload(const Deadline &deadline);
+    // The stop of a library being unloaded, under the loader lock: waits for both threads until
+    // each has left the library's code, however long that takes (normally milliseconds); their
+    // exit finishes after the unload. Neither thread takes the loader lock once started (nor
+    // may the data callback) or holds a lock of this object across a wait, so the wait ends as
+    // soon as they run.
+    void stopForUnload();
     // The process is ending and its other threads are gone (some may have died holding a lock):
     // forgets threads and connection without waiting, locking or freeing. The client is unusable
     // afterwards.
@@ -56,10 +50,16 @@ private:
     void connectOnce();
     void readLoop();
     void readCurrent();
+    // Tells both threads to leave and wakes them wherever they wait, without waiting for them.
+    void wakeForStop();
     void dropConnections();
     void resetAfterStop();
 
     const std::string pipePrefix;
+    // The session's pipe, named once by start: the reconnect thread does not ask the terminal
+    // services for the session, a call whose locks are the system's, where an unload may wait
+    // for it.
+    std::string pipeName;
     std::atomic<bool> connectedFlag{false};
     std::atomic<bool> stopFlag{false};
     std::atomic<bool> abandoned{false};

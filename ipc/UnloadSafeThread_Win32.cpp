@@ -6,8 +6,9 @@
 struct UnloadSafeThread::State
 {
     LastStep last{};
+    Body setUp;
     Body body;
-    // Manual reset; set by the thread as it reaches its body.
+    // Manual reset; set by the thread once its set-up is done.
     HANDLE runningEvent = nullptr;
 };
 
@@ -60,13 +61,14 @@ UnloadSafeThread::~UnloadSafeThread()
     join();
 }
 
-bool UnloadSafeThread::start(Body body, LeaveSignal leaveSignal)
+bool UnloadSafeThread::start(Body body, Body setUp, LeaveSignal leaveSignal)
 {
     if (thread || !leaveSignal)
         return false;
     State *fresh = nullptr;
     try {
         fresh = new State;
+        fresh->setUp = std::move(setUp);
         fresh->body = std::move(body);
     } catch (...) {
         delete fresh;
@@ -97,17 +99,15 @@ void UnloadSafeThread::join()
     release(true);
 }
 
-bool UnloadSafeThread::waitForLeave(const Deadline &deadline)
+void UnloadSafeThread::waitForLeave()
 {
     if (!thread)
-        return true;
+        return;
+    // Not the thread's exit, which needs the loader lock; its handle counts only for a thread
+    // that someone ended from outside before it could leave.
     const HANDLE either[2] = {state->last.leftEvent, thread};
-    const DWORD waited = WaitForMultipleObjects(2, either, FALSE, DWORD(deadline.left().count()));
-    const bool left = waited == WAIT_OBJECT_0 || waited == WAIT_OBJECT_0 + 1;
-    if (!left)
-        keepCodeLoaded();
-    release(left);
-    return left;
+    WaitForMultipleObjects(2, either, FALSE, INFINITE);
+    release(true);
 }
 
 void UnloadSafeThread::abandon()
@@ -115,14 +115,6 @@ void UnloadSafeThread::abandon()
     // Nothing is freed: the process is ending, and a lock of the heap may have gone with a thread.
     if (thread)
         release(false);
-}
-
-// Pins the module: FreeLibrary no longer unmaps it, even when this runs in its own detach.
-void UnloadSafeThread::keepCodeLoaded()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                       reinterpret_cast<LPCWSTR>(&UnloadSafeThread::threadStart), &module);
 }
 
 void UnloadSafeThread::release(bool done)
@@ -146,15 +138,17 @@ const UnloadSafeThread::LastStep *UnloadSafeThread::runThread(void *parameter)
     static_assert(offsetof(LastStep, signal) == 0);
     static_assert(offsetof(LastStep, leftEvent) == sizeof(void *));
     auto *state = static_cast<State *>(parameter);
+    runBody(state->setUp);
     SetEvent(state->runningEvent);
-    runBody(*state);
+    runBody(state->body);
     return &state->last;
 }
 
-void UnloadSafeThread::runBody(State &state)
+void UnloadSafeThread::runBody(const Body &body)
 {
     try {
-        state.body();
+        if (body)
+            body();
     } catch (...) {
     }
 }

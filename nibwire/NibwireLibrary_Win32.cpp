@@ -5,32 +5,9 @@
 #include "nibwire/HostExecutable_Win32.h"
 #include "nibwire/PostRequests.h"
 
-#include <new>
-
 namespace {
 
-// The library's state, made at static initialisation and destroyed with the other statics at
-// unload, unless a pipe thread that did not stop in time may still use it: the module then stays
-// loaded, and so does this.
-class LibraryStorage
-{
-public:
-    LibraryStorage() { new (&bytes) NibwireLibrary; }
-    ~LibraryStorage()
-    {
-        if (!library().usedAfterUnload())
-            library().~NibwireLibrary();
-    }
-    LibraryStorage(const LibraryStorage &) = delete;
-    LibraryStorage &operator=(const LibraryStorage &) = delete;
-
-    NibwireLibrary &library() { return *std::launder(reinterpret_cast<NibwireLibrary *>(&bytes)); }
-
-private:
-    alignas(NibwireLibrary) unsigned char bytes[sizeof(NibwireLibrary)];
-};
-
-LibraryStorage storage;
+NibwireLibrary library;
 
 VirtualScreen virtualScreen()
 {
@@ -46,7 +23,7 @@ VirtualScreen virtualScreen()
 
 NibwireLibrary &NibwireLibrary::instance()
 {
-    return storage.library();
+    return library;
 }
 
 NibwireLibrary::NibwireLibrary()
@@ -62,21 +39,22 @@ void NibwireLibrary::attach()
 
 void NibwireLibrary::detach(bool processEnding)
 {
-    // One deadline for every wait below, so that together they keep the host no longer.
+    // The one time-out of the unload: what it waits for with a bound (the section's lock) gets
+    // what is left of it.
     const Deadline deadline = Deadline::after(kUnloadBound);
+    // The pipe threads go first, and the unload waits for them however long they take, so that
+    // the library is never unmapped under them. Once they have left, no thread of the library
+    // holds the context map's lock, and taking the contexts cannot wait.
+    if (!processEnding)
+        client.stopForUnload();
     try {
-        // The pipe threads are on their way out while the contexts go.
-        if (!processEnding)
-            client.wakeForStop();
         removeProcessContexts(processEnding, deadline);
     } catch (...) {
     }
-    // The client stops here in any case: its destructor, run with the static ones, must find
-    // no thread left to wait for.
+    // Nothing waits for the threads of an ending process: they are gone already. The client's
+    // destructor, run with the static ones, must find no thread left to wait for.
     if (processEnding)
         client.abandon();
-    else
-        pipeThreadsOutlived = !client.stopForUnload(deadline);
 }
 
 void NibwireLibrary::removeProcessContexts(bool processEnding, const Deadline &deadline)

@@ -1,6 +1,7 @@
 #pragma once
 // The state of the library in one host process: the section shared with QZTablet, the pipe client
 // that hears QZTablet's post requests, the contexts this process opened and who the host is.
+#include "ipc/Deadline.h"
 #include "ipc/IPCClient_Win32.h"
 #include "ipc/WintabSharedSection_Win32.h"
 #include "nibwire/ContextCalls_Win32.h"
@@ -23,8 +24,8 @@ class NibwireLibrary
 public:
     static constexpr int kClientIntervalMs = 2000;
     static constexpr int kInitialQueueSize = 32;
-    // The longest an unload may keep the host waiting, under the loader lock, for all its waits
-    // together: the section's lock and both pipe threads.
+    // The longest an unload waits, under the loader lock, for the section's lock, counted from
+    // its start: the pipe threads' leaving (normally milliseconds) comes out of it too.
     static constexpr std::chrono::milliseconds kUnloadBound{500};
 
     // The one object of the process, made at static initialisation (which opens the named mutex).
@@ -36,13 +37,10 @@ public:
 
     // DllMain: maps the section.
     void attach();
-    // DllMain, under the loader lock: removes this process's contexts and stops the pipe client,
-    // within kUnloadBound. When the process is ending its other threads are gone already:
-    // nothing waits for them.
+    // DllMain, under the loader lock: stops the pipe client, waiting until its threads have left
+    // the library's code, and removes this process's contexts. When the process is ending its
+    // other threads are gone already: nothing waits for them.
     void detach(bool processEnding);
-    // A pipe thread did not stop at unload and may still use this object: it must outlive the
-    // unload, as the library's code does.
-    bool usedAfterUnload() const { return pipeThreadsOutlived; }
 
     // WTInfoA / WTInfoW; the first call starts the pipe client.
     UINT info(UINT category, UINT index, void *output, WintabInfo::Text text);
@@ -65,7 +63,6 @@ private:
     WintabSharedSection section;
     IPCClient client;
     std::atomic<bool> clientStarted{false};
-    bool pipeThreadsOutlived = false;
     ContextMap contexts;
     std::mutex hostMutex;
     bool hostKnown = false;

@@ -1,11 +1,10 @@
 // IpcClientHost.dll: a library that holds a pipe client the way Nibwire does, for the tests that
 // unload it while the client's threads run. Its records reach a callback of the test program; its
-// unload stops the client within a short bound and keeps the client when a thread did not leave.
+// unload stops the client, waiting for its threads, and destroys it.
 #include "ipc/IPCClient_Win32.h"
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,8 +12,6 @@
 namespace {
 
 using RecordCallback = void (*)(void *context);
-
-constexpr std::chrono::milliseconds kUnloadBound{300};
 
 IPCClient *client = nullptr;
 
@@ -38,8 +35,8 @@ extern "C" __declspec(dllexport) BOOL hostStartClient(const char *pipePrefix,
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_DETACH && !reserved && client
-        && client->stopForUnload(Deadline::after(kUnloadBound))) {
+    if (reason == DLL_PROCESS_DETACH && !reserved && client) {
+        client->stopForUnload();
         delete client;
         client = nullptr;
     }

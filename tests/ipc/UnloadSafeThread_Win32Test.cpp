@@ -24,9 +24,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// An unload's bound, as a library would give its client.
-constexpr auto kUnloadBound = 500ms;
-
 // Holds the process's loader lock for its lifetime.
 class LoaderLock
 {
@@ -113,38 +110,45 @@ BOOL WINAPI noteReturnAndSignal(HANDLE event)
     return SetEvent(event);
 }
 
-// A reader held in the data callback of IpcClientHost.dll's client.
+// How long the data callback of IpcClientHost.dll's client holds the reader: past the bound that
+// an unload once gave its threads.
+constexpr auto kReaderHold = 700ms;
+
 struct ReaderHold
 {
     HANDLE entered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    ~ReaderHold()
-    {
-        CloseHandle(entered);
-        CloseHandle(release);
-    }
+    std::atomic<bool> over{false};
+    ~ReaderHold() { CloseHandle(entered); }
 };
 
 void holdReader(void *context)
 {
     auto *hold = static_cast<ReaderHold *>(context);
     SetEvent(hold->entered);
-    WaitForSingleObject(hold->release, 30000);
+    Sleep(DWORD(std::chrono::milliseconds(kReaderHold).count()));
+    hold->over = true;
 }
 
 using StartHostClient = BOOL (*)(const char *, void (*)(void *), void *);
 
 TEST(UnloadSafeThread, startReturnsOnceTheBodyRunsAndJoinWaitsForItsEnd)
 {
+    std::atomic<bool> setUp{false};
     std::atomic<bool> running{false};
     std::atomic<bool> finished{false};
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([&] {
-        running = true;
-        WaitForSingleObject(release, INFINITE);
-        finished = true;
-    }));
+    ASSERT_TRUE(thread.start(
+            [&] {
+                running = true;
+                WaitForSingleObject(release, INFINITE);
+                finished = true;
+            },
+            [&] {
+                std::this_thread::sleep_for(100ms);
+                setUp = true;
+            }));
+    EXPECT_TRUE(setUp) << "start returns once the set-up is done";
     EXPECT_TRUE(thread.running());
     EXPECT_FALSE(thread.start([] {})) << "one thread at a time";
     for (int wait = 0; wait < 500 && !running; ++wait)
@@ -165,45 +169,33 @@ TEST(UnloadSafeThread, anExceptionOfTheBodyStaysInTheThread)
     EXPECT_FALSE(thread.running());
 }
 
-TEST(UnloadSafeThread, aStopUnderTheLoaderLockReturnsWhileTheThreadsExitWaits)
+TEST(UnloadSafeThread, aStopUnderTheLoaderLockWaitsForTheBodyButNotForTheThreadsExit)
 {
     const int before = threadsOfThisProcess();
-    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> finished{false};
     UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
+    ASSERT_TRUE(thread.start([&finished] {
+        std::this_thread::sleep_for(300ms);
+        finished = true;
+    }));
     {
         LoaderLock loaderLock;
         ASSERT_TRUE(loaderLock.holds());
-        SetEvent(release);
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(thread.waitForLeave(Deadline::after(5s)));
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+        thread.waitForLeave();
+        EXPECT_TRUE(finished);
         EXPECT_FALSE(thread.running());
         // Its exit needs the loader lock: the thread is still there.
         std::this_thread::sleep_for(100ms);
         EXPECT_EQ(threadsOfThisProcess(), before + 1);
     }
     EXPECT_EQ(threadsSettledAt(before), before);
-    CloseHandle(release);
-}
-
-TEST(UnloadSafeThread, aBodyThatDoesNotReturnInTimeIsLetGo)
-{
-    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([release] { WaitForSingleObject(release, INFINITE); }));
-    EXPECT_FALSE(thread.waitForLeave(Deadline::after(50ms)));
-    EXPECT_FALSE(thread.running());
-    // The thread still has its state and ends on its own.
-    SetEvent(release);
-    std::this_thread::sleep_for(100ms);
 }
 
 TEST(UnloadSafeThread, theLastStepReturnsStraightToTheSystemNotIntoThisModule)
 {
     leaveReturnAddress = nullptr;
     UnloadSafeThread thread;
-    ASSERT_TRUE(thread.start([] {}, &noteReturnAndSignal));
+    ASSERT_TRUE(thread.start([] {}, nullptr, &noteReturnAndSignal));
     thread.join();
     ASSERT_NE(leaveReturnAddress, nullptr);
     const HMODULE threadCode = moduleAt(reinterpret_cast<const void *>(&noteReturnAndSignal));
@@ -213,7 +205,7 @@ TEST(UnloadSafeThread, theLastStepReturnsStraightToTheSystemNotIntoThisModule)
     EXPECT_NE(moduleAt(leaveReturnAddress), threadCode);
 }
 
-TEST(IPCClientUnload, aReaderThatOutlivesTheUnloadKeepsTheLibraryLoadedAndEndsSafely)
+TEST(IPCClientUnload, anUnloadWaitsForAReaderHeldPastItsBoundAndThenUnmapsTheLibrary)
 {
     const std::string prefix = uniquePipePrefix();
     std::atomic<unsigned> accepted{0};
@@ -236,19 +228,11 @@ TEST(IPCClientUnload, aReaderThatOutlivesTheUnloadKeepsTheLibraryLoadedAndEndsSa
     ASSERT_EQ(server.send({1, WT_PACKET, 0, 0, 0}), 1u);
     ASSERT_EQ(WaitForSingleObject(hold.entered, 10000), WAIT_OBJECT_0);
 
-    // The reader stays in the callback past the unload's bound.
-    const auto start = std::chrono::steady_clock::now();
+    const FailOnCrash failOnCrash;
     FreeLibrary(library);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
-    EXPECT_EQ(GetModuleHandleW(L"IpcClientHost.dll"), library)
-            << "the library's code stays while its reader may run it";
-
-    // Back in the library's code, the reader sees the stop and ends.
-    {
-        const FailOnCrash failOnCrash;
-        SetEvent(hold.release);
-        EXPECT_EQ(threadsSettledAt(before), before);
-    }
+    EXPECT_TRUE(hold.over) << "the unload waited for the reader";
+    EXPECT_EQ(GetModuleHandleW(L"IpcClientHost.dll"), nullptr);
+    EXPECT_EQ(threadsSettledAt(before), before);
     server.stop();
 }
 
@@ -267,7 +251,7 @@ TEST(IPCClientUnload, aConnectedClientStopsUnderTheLoaderLockAndItsThreadsEndAft
         LoaderLock loaderLock;
         ASSERT_TRUE(loaderLock.holds());
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
+        client.stopForUnload();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
         EXPECT_FALSE(client.isConnected());
     }
@@ -280,20 +264,19 @@ TEST(IPCClientUnload, aClientWaitingForABusyPipeLeavesAsSoonAsItIsStopped)
     const std::string prefix = uniquePipePrefix();
     BusyPipe pipe(prefix);
     ASSERT_TRUE(pipe.busy());
-    auto client = std::make_unique<IPCClient>(prefix);
-    client->start(nullptr, 500);
+    IPCClient client(prefix);
+    client.start(nullptr, 500);
     // By now the reconnect thread waits for a free instance, which none of its half-second waits
     // would bring.
     std::this_thread::sleep_for(100ms);
     LoaderLock loaderLock;
     ASSERT_TRUE(loaderLock.holds());
-    const bool left = client->stopForUnload(Deadline::after(250ms));
+    const auto start = std::chrono::steady_clock::now();
+    client.stopForUnload();
+    const auto stopped = std::chrono::steady_clock::now() - start;
     loaderLock.release();
-    EXPECT_TRUE(left);
-    EXPECT_FALSE(client->isConnected());
-    // A thread that is still out there goes on with the client.
-    if (!left)
-        client.release();
+    EXPECT_LT(stopped, 250ms);
+    EXPECT_FALSE(client.isConnected());
 }
 
 TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
@@ -303,7 +286,7 @@ TEST(IPCClientUnload, aClientStoppedForUnloadCanStartAgain)
     ASSERT_TRUE(server.start(nullptr, nullptr));
     IPCClient client(prefix);
     client.start(nullptr, 500);
-    EXPECT_TRUE(client.stopForUnload(Deadline::after(kUnloadBound)));
+    client.stopForUnload();
     client.start(nullptr, 500);
     for (int wait = 0; wait < 3000 && !client.isConnected(); ++wait)
         std::this_thread::sleep_for(10ms);
