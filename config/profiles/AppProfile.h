@@ -19,6 +19,9 @@ struct AppProfile
     QString path;
     // The executable's icon; not stored in the file.
     QIcon icon;
+    // The file of the profile folder that holds this profile, once it was read from or written to
+    // one; the profile store sets it and writes no other profile into that file.
+    QString fileName;
     ActionMap buttons;
     ActionMap keys;
     ActionMap virtualKeys;

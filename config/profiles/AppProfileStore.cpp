@@ -13,7 +13,6 @@
 namespace {
 
 const QString kProfilePattern = QStringLiteral("*.xml");
-const QString kProfileExtension = QStringLiteral(".xml");
 
 // Names are compared as the file system compares them.
 QString fileKey(const QString &fileName)
@@ -30,15 +29,16 @@ QFileInfoList profileFiles(const QString &folder)
     return QDir(folder).entryInfoList({kProfilePattern}, QDir::Files | QDir::Readable, QDir::Name);
 }
 
-bool writeProfiles(const AppProfileList &profiles, const QString &folder,
-                   QSet<QString> &written)
+// Stops at the first profile that cannot be written; fileNames gets the file of each one written.
+bool writeProfiles(const AppProfileList &profiles, const QString &folder, QStringList &fileNames)
 {
-    const QStringList names = ProfileFileName::forProfiles(profiles);
+    const QDir directory(folder);
+    const QStringList names = ProfileFileName::forProfiles(
+            profiles, directory.entryList({kProfilePattern}, QDir::Files));
     for (int i = 0; i < profiles.size(); ++i) {
-        const QString fileName = names.at(i) + kProfileExtension;
-        if (!XmlFile::write(QDir(folder).filePath(fileName), appProfileDocument(profiles.at(i))))
+        if (!XmlFile::write(directory.filePath(names.at(i)), appProfileDocument(profiles.at(i))))
             return false;
-        written.insert(fileKey(fileName));
+        fileNames << names.at(i);
     }
     return true;
 }
@@ -68,6 +68,7 @@ AppProfileList loadAppProfilesFrom(const QString &folder, const AppIconProvider 
         AppProfile profile;
         if (!readAppProfile(file.filePath(), profile) || !QFileInfo(profile.path).isFile())
             continue;
+        profile.fileName = file.fileName();
         if (iconFor)
             profile.icon = iconFor(profile.path);
         profiles.append(profile);
@@ -77,11 +78,23 @@ AppProfileList loadAppProfilesFrom(const QString &folder, const AppIconProvider 
 
 bool saveAppProfiles()
 {
-    return saveAppProfilesTo(appProfiles(), appProfileDir());
+    QStringList fileNames;
+    const bool saved = saveAppProfilesTo(appProfiles(), appProfileDir(), &fileNames);
+    for (int index = 0; index < fileNames.size(); ++index)
+        appProfiles()[index].fileName = fileNames.at(index);
+    return saved;
 }
 
-bool saveAppProfilesTo(const AppProfileList &profiles, const QString &folder)
+bool saveAppProfilesTo(const AppProfileList &profiles, const QString &folder, QStringList *fileNames)
 {
-    QSet<QString> written;
-    return writeProfiles(profiles, folder, written) && removeStaleProfiles(folder, written);
+    QStringList written;
+    const bool saved = writeProfiles(profiles, folder, written);
+    if (fileNames)
+        *fileNames = written;
+    if (!saved)
+        return false;
+    QSet<QString> kept;
+    for (const QString &fileName : written)
+        kept.insert(fileKey(fileName));
+    return removeStaleProfiles(folder, kept);
 }

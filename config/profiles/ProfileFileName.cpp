@@ -9,6 +9,7 @@ namespace {
 const QString kForbidden = QStringLiteral("<>:\"/\\|?*");
 const QChar kReplacement = QLatin1Char('_');
 const QString kFallback = QStringLiteral("Application");
+const QString kExtension = QStringLiteral(".xml");
 // Well under the 255 characters of a path component, leaving room for a suffix and ".xml".
 constexpr int kMaxLength = 100;
 
@@ -73,11 +74,11 @@ bool isReservedDeviceName(const QString &name)
     return reserved.contains(stem);
 }
 
-QString uniqueName(const QString &base, QSet<QString> &taken)
+QString uniqueFileName(const QString &base, QSet<QString> &taken)
 {
-    QString candidate = base;
+    QString candidate = base + kExtension;
     for (int number = 2; taken.contains(candidate.toCaseFolded()); ++number)
-        candidate = QStringLiteral("%1 (%2)").arg(base, QString::number(number));
+        candidate = QStringLiteral("%1 (%2)").arg(base, QString::number(number)) + kExtension;
     taken.insert(candidate.toCaseFolded());
     return candidate;
 }
@@ -92,12 +93,24 @@ QString fromName(const QString &name)
     return isReservedDeviceName(safe) ? kReplacement + safe : safe;
 }
 
-QStringList forProfiles(const AppProfileList &profiles)
+QStringList forProfiles(const AppProfileList &profiles, const QStringList &existingFiles)
 {
+    // Kept files are claimed first, so that a new profile earlier in the list cannot take one.
     QStringList names;
     QSet<QString> taken;
-    for (const AppProfile &profile : profiles)
-        names << uniqueName(fromName(profile.name), taken);
+    for (const AppProfile &profile : profiles) {
+        const QString key = profile.fileName.toCaseFolded();
+        const bool keeps = !key.isEmpty() && !taken.contains(key);
+        if (keeps)
+            taken.insert(key);
+        names << (keeps ? profile.fileName : QString());
+    }
+    for (const QString &file : existingFiles)
+        taken.insert(file.toCaseFolded());
+    for (int index = 0; index < names.size(); ++index) {
+        if (names.at(index).isEmpty())
+            names[index] = uniqueFileName(fromName(profiles.at(index).name), taken);
+    }
     return names;
 }
 

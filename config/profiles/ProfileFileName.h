@@ -14,8 +14,10 @@ namespace ProfileFileName {
 // gets a leading "_", overlong names are cut, and an empty result becomes "Application".
 QString fromName(const QString &name);
 
-// One file name (without extension) per profile, in list order, unique within the list whatever
-// the case: a repeated name gets " (2)", " (3)"...
-QStringList forProfiles(const AppProfileList &profiles);
+// One file name per profile, in list order, unique within the list whatever the case. A profile
+// keeps its file (AppProfile::fileName) unless an earlier one keeps the same; any other gets
+// fromName + ".xml", numbered " (2)", " (3)"... past the names kept in the list and those of
+// `existingFiles`, so that no file is written with another profile's content.
+QStringList forProfiles(const AppProfileList &profiles, const QStringList &existingFiles = {});
 
 } // namespace ProfileFileName

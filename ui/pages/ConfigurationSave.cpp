@@ -1,5 +1,6 @@
 #include "ui/pages/ConfigurationSave.h"
 
+#include "config/profiles/AppProfile.h"
 #include "config/profiles/AppProfileStore.h"
 #include "config/configure/ConfigureStore.h"
 #include "ui/dialogs/messages/VTipMsgboxDlg.h"
@@ -20,6 +21,18 @@ ConfigurationSave ConfigurationSave::configureAndProfiles()
     return save;
 }
 
+ConfigurationSave ConfigurationSave::reset()
+{
+    ConfigurationSave save = configure();
+    save.resetting = true;
+    const AppProfileList previous = appProfiles();
+    setAppProfiles(AppProfileList());
+    save.profilesWritten = save.configureWritten && save.commonWritten && saveAppProfiles();
+    if (!save.profilesWritten)
+        setAppProfiles(previous);
+    return save;
+}
+
 ConfigurationSave ConfigurationSave::modelFile(const TabletConfigure &configure, const QString &path)
 {
     ConfigurationSave save;
@@ -31,9 +44,9 @@ ConfigurationSave ConfigurationSave::modelFile(const TabletConfigure &configure,
 QString ConfigurationSave::failureText() const
 {
     if (hasModel && (!configureWritten || !commonWritten))
-        return tr("Configuration not saved");
+        return resetting ? tr("Settings not reset") : tr("Configuration not saved");
     if (!profilesWritten)
-        return tr("Application settings not saved");
+        return resetting ? tr("Application settings not reset") : tr("Application settings not saved");
     return QString();
 }
 

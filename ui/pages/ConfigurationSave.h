@@ -16,6 +16,12 @@ public:
     // The same, then the application profiles, which are written also when the configuration
     // could not be.
     static ConfigurationSave configureAndProfiles();
+    // A reset's writing: the current configuration, then an empty application profile list only
+    // once both configuration files are written, so that a disk that refuses them keeps every
+    // profile file. When the profile files were not reset, the list in use is put back as it was,
+    // as the configuration that the disk kept comes back with the tablet's reopening. Its failure
+    // says what was not reset.
+    static ConfigurationSave reset();
     // The model's file alone, from `configure`, to `path`.
     static ConfigurationSave modelFile(const TabletConfigure &configure, const QString &path);
 
@@ -30,4 +36,5 @@ private:
     bool configureWritten = false;
     bool commonWritten = true;
     bool profilesWritten = true;
+    bool resetting = false;
 };

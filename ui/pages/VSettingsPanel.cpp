@@ -421,17 +421,18 @@ void VSettingsPanel::resetSettings()
             loadConfigure(model, true, deviceHooks.monitors ? deviceHooks.monitors() : ConfigureMonitorList());
     if (!defaults)
         return;
-    setAppProfiles(AppProfileList());
     if (defaults->common.language == CommonConfigure::kLanguageNotChosen)
         defaults->common.language = std::uint32_t(TabletLanguage::systemLanguageIndex());
     // The defaults are current before the language row follows them, so that a change of
-    // language is stored in them.
+    // language is stored in them. The row saves nothing itself: the reset is written once, below.
     setCurrentConfigure(defaults);
+    updating = true;
     languageItem->setLanguage(int(defaults->common.language));
-    ConfigurationSave::configureAndProfiles().tell();
+    updating = false;
+    ConfigurationSave::reset().tell();
     if (deviceHooks.reopenDevices)
         deviceHooks.reopenDevices();
-    applyConfigure();
+    applyConfigureFromPanel();
 }
 
 void VSettingsPanel::on_spSubMenuSettings_itemClicked(QListWidgetItem *)

@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Anwendungsprofile nicht gespeichert</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Einstellungen nicht zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Anwendungsprofile nicht zurückgesetzt</translation>
+    </message>
 </context>
 </TS>

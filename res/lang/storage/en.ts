@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Application settings not saved</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Settings not reset</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Application settings not reset</translation>
+    </message>
 </context>
 </TS>

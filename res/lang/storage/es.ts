@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Ajustes de aplicaciones no guardados</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Configuración no restablecida</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Ajustes de aplicaciones no restablecidos</translation>
+    </message>
 </context>
 </TS>

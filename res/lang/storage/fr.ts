@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Réglages des applications non enregistrés</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Paramètres non réinitialisés</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Réglages des applications non réinitialisés</translation>
+    </message>
 </context>
 </TS>

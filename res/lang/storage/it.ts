@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Impostazioni per applicazione non salvate</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Impostazioni non reimpostate</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Impostazioni per app non reimpostate</translation>
+    </message>
 </context>
 </TS>

@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>アプリケーション設定を保存できませんでした</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>設定をリセットできませんでした</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>アプリ設定をリセットできませんでした</translation>
+    </message>
 </context>
 </TS>

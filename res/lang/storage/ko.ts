@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>응용 프로그램 설정을 저장하지 못했습니다</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>설정을 초기화하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>응용 프로그램 설정을 초기화하지 못했습니다</translation>
+    </message>
 </context>
 </TS>

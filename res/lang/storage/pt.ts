@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Configurações de aplicativos não salvas</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Configurações não redefinidas</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Configurações de apps não redefinidas</translation>
+    </message>
 </context>
 </TS>

@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>Настройки приложений не сохранены</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>Настройки не сброшены</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>Настройки приложений не сброшены</translation>
+    </message>
 </context>
 </TS>

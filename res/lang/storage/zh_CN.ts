@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>应用程序设置未保存</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>设置未重置</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>应用程序设置未重置</translation>
+    </message>
 </context>
 </TS>

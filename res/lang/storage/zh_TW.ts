@@ -11,5 +11,13 @@
         <source>Application settings not saved</source>
         <translation>應用程式設定未儲存</translation>
     </message>
+    <message>
+        <source>Settings not reset</source>
+        <translation>設定未重設</translation>
+    </message>
+    <message>
+        <source>Application settings not reset</source>
+        <translation>應用程式設定未重設</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "support/QtPrinters.h"
 
 #include <QDir>
+#include <QMap>
 #include <QTemporaryDir>
 
 using namespace store_test;
@@ -162,8 +163,11 @@ TEST_F(AppProfileStore, SavingDeletesStaleProfileFilesOnly)
 {
     ASSERT_TRUE(saveAppProfilesTo({profile("Old"), profile("Both")}, folder.path()));
     ASSERT_TRUE(writeFile(file("notes.txt"), "keep me"));
+    AppProfileList profiles = loadAppProfilesFrom(folder.path());
+    ASSERT_EQ(names(profiles), (QStringList{"Both", "Old"}));
+    profiles[1] = profile("New");
 
-    ASSERT_TRUE(saveAppProfilesTo({profile("Both"), profile("New")}, folder.path()));
+    ASSERT_TRUE(saveAppProfilesTo(profiles, folder.path()));
 
     EXPECT_EQ(files(), (QStringList{"Both.xml", "New.xml", "notes.txt"}));
 }
@@ -178,17 +182,25 @@ TEST_F(AppProfileStore, SavingAnEmptyListLeavesNoProfileFile)
     EXPECT_TRUE(loadAppProfilesFrom(folder.path()).isEmpty());
 }
 
-TEST_F(AppProfileStore, FailurePartWayKeepsEveryOldProfile)
+// Two programs of one name: "X (2).xml" sorts before "X.xml", so the second program's profile
+// loads first; the third write of the save fails.
+TEST_F(AppProfileStore, FailurePartWayKeepsEveryOldProfileFileByteForByte)
 {
-    ASSERT_TRUE(saveAppProfilesTo({profile("Old"), profile("Other")}, folder.path()));
-    const QByteArray oldOther = readFile(file("Other.xml"));
+    ASSERT_TRUE(saveAppProfilesTo({profile("X", "one"), profile("X", "two"), profile("Old")},
+                                  folder.path()));
+    QMap<QString, QByteArray> before;
+    for (const QString &name : files())
+        before[name] = readFile(file(name));
+    AppProfileList profiles = loadAppProfilesFrom(folder.path());
+    ASSERT_EQ(names(profiles), (QStringList{"Old", "X", "X"}));
+    profiles[0] = profile("Old", "new");
+    profiles.insert(2, profile("Blocked"));
     ASSERT_TRUE(QDir().mkpath(file("Blocked.xml")));
 
-    EXPECT_FALSE(saveAppProfilesTo({profile("A"), profile("Blocked"), profile("Other")},
-                                   folder.path()));
+    EXPECT_FALSE(saveAppProfilesTo(profiles, folder.path()));
 
-    EXPECT_EQ(files(), (QStringList{"A.xml", "Old.xml", "Other.xml"}));
-    EXPECT_EQ(readFile(file("Other.xml")), oldOther);
+    for (auto old = before.cbegin(); old != before.cend(); ++old)
+        EXPECT_EQ(readFile(file(old.key())), old.value()) << old.key().toStdString();
 }
 
 TEST_F(AppProfileStore, ProcessWideListIsSavedToAndLoadedFromTheProfileFolder)
@@ -196,8 +208,9 @@ TEST_F(AppProfileStore, ProcessWideListIsSavedToAndLoadedFromTheProfileFolder)
     setAppProfiles({profile("Global")});
 
     ASSERT_TRUE(saveAppProfiles());
+    ASSERT_TRUE(saveAppProfiles()) << "the second save keeps the first one's file";
 
-    EXPECT_TRUE(QFileInfo::exists(appProfileDir() + "/Global.xml"));
+    EXPECT_EQ(QDir(appProfileDir()).entryList({"*.xml"}, QDir::Files), QStringList{"Global.xml"});
     EXPECT_EQ(names(loadAppProfiles()), QStringList{"Global"});
     setAppProfiles({});
     ASSERT_TRUE(saveAppProfiles());

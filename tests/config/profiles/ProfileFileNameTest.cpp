@@ -12,10 +12,11 @@ struct NameRow
     QString expected;
 };
 
-AppProfile named(const QString &name)
+AppProfile named(const QString &name, const QString &fileName = QString())
 {
     AppProfile profile;
     profile.name = name;
+    profile.fileName = fileName;
     return profile;
 }
 
@@ -98,7 +99,8 @@ TEST(ProfileFileName, RepeatedNamesAreNumberedWhateverTheirCase)
                                      named("Other"), named("Paint (2)")};
 
     EXPECT_EQ(ProfileFileName::forProfiles(profiles),
-              (QStringList{"Paint", "paint (2)", "PAINT (3)", "Other", "Paint (2) (2)"}));
+              (QStringList{"Paint.xml", "paint (2).xml", "PAINT (3).xml", "Other.xml",
+                           "Paint (2) (2).xml"}));
 }
 
 TEST(ProfileFileName, NamesThatBecomeEqualWhenMadeSafeAreNumberedToo)
@@ -106,7 +108,18 @@ TEST(ProfileFileName, NamesThatBecomeEqualWhenMadeSafeAreNumberedToo)
     const AppProfileList profiles = {named("a/b"), named("a\\b"), named("a_b"), named("")};
 
     EXPECT_EQ(ProfileFileName::forProfiles(profiles),
-              (QStringList{"a_b", "a_b (2)", "a_b (3)", "Application"}));
+              (QStringList{"a_b.xml", "a_b (2).xml", "a_b (3).xml", "Application.xml"}));
+}
+
+// "X (2).xml" sorts before "X.xml", so the profiles of two programs X load in that order.
+TEST(ProfileFileName, ProfilesKeepTheirFilesAndNewOnesTakeNoFileOfTheFolder)
+{
+    const AppProfileList profiles = {named("New"), named("X", "X (2).xml"), named("X", "X.xml"),
+                                     named("Copy", "x.XML"), named("Old"), named("X")};
+
+    EXPECT_EQ(ProfileFileName::forProfiles(profiles, {"Old.xml", "X.xml", "X (2).xml"}),
+              (QStringList{"New.xml", "X (2).xml", "X.xml", "Copy.xml", "Old (2).xml",
+                           "X (3).xml"}));
 }
 
 TEST(ProfileFileName, EmptyListGivesNoNames)

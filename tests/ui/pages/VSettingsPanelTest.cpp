@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,12 @@ QStringList profileFiles()
     return QDir(appProfileDir()).entryList({QStringLiteral("*.xml")}, QDir::Files);
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -208,23 +215,38 @@ TEST_F(VSettingsPanelTest, EachSwitchGoesToTheEngineAndToBothFilesAtOnce)
     }
 }
 
-// A folder where a file goes stands for a disk that takes no file there.
-TEST_F(VSettingsPanelTest, ASwitchTheDiskCannotKeepIsSaidSo)
+// A folder where a file goes stands for a disk that takes no file there. The reset also moves the
+// language row, from German to the system's language.
+TEST_F(VSettingsPanelTest, ASwitchOrAResetTheDiskCannotKeepIsSaidSoOnce)
 {
     VTipMsgboxDlg::createInstance();
+    QSignalSpy tips(VTipMsgboxDlg::instance(), &VTipMsgboxDlg::showMessage);
     for (const char *blocked : {"the model's file", "comm.xml"}) {
         SCOPED_TRACE(blocked);
         IsolatedDataLocation::clear();
+        setAppProfiles({existingProgramProfile("Krita")});
+        ASSERT_TRUE(saveAppProfiles());
+        const QString profile = appProfileDir() + QStringLiteral("/Krita.xml");
+        const QByteArray stored = readFile(profile);
         const QString path = QLatin1String(blocked) == QLatin1String("comm.xml") ? commonSettingsPath() : userConfigPath(kPenSix);
         ASSERT_TRUE(QDir().mkpath(path));
         VTipMsgboxDlg::instance()->slotShowMessage(QString());
         TestPage test;
+        test.model = kPenSix;
         test.page.updateFromConfigure();
 
         test.flip("Pen tilt data");
 
         EXPECT_EQ(VTipMsgboxDlg::instance()->text(), QStringLiteral("Configuration not saved"));
         EXPECT_EQ(test.applied, 1) << "the engine has the change all the same";
+        currentConfigure()->common.language = kGerman;
+        test.page.updateFromConfigure();
+        tips.clear();
+        test.click("Reset");
+        EXPECT_EQ(tips.size(), 1);
+        EXPECT_EQ(VTipMsgboxDlg::instance()->text(), QStringLiteral("Settings not reset"));
+        EXPECT_EQ(readFile(profile), stored);
+        EXPECT_EQ(appProfiles().size(), 1) << "the profiles stay in use, as on the disk";
     }
 }
 
