@@ -16,6 +16,7 @@ std::vector<Picture> commonPictures()
     using PrivacyPictures::Setting;
     const QColor text = UiPalette::kText;
     const QColor disabled = UiPalette::kDisabled;
+    const QColor strong = UiPalette::kAccentStrong;
     return {
         {"32x32/logo_32x32.png", [] { return AppLogo::draw(32); }},
         {"256x256/logo_256x256.png", [] { return AppLogo::draw(256); }},
@@ -37,11 +38,16 @@ std::vector<Picture> commonPictures()
         {"16x16/check_16x16.png", ControlIcons::checkMark},
         {"16x16/partial_16x16.png", ControlIcons::partialMark},
         {"titlebar/close.png", [text] { return TitleBarIcons::close(text); }},
+        // On the error colour that the close button takes under the pointer.
         {"titlebar/close_hover.png", [] { return TitleBarIcons::close(UiPalette::kSurface); }},
-        {"titlebar/min.png", TitleBarIcons::minimise},
-        {"titlebar/max.png", TitleBarIcons::maximise},
-        {"titlebar/set.png", TitleBarIcons::settings},
-        {"titlebar/thumbtack.png", TitleBarIcons::thumbtack},
+        {"titlebar/min.png", [text] { return TitleBarIcons::minimise(text); }},
+        {"titlebar/min_hover.png", [strong] { return TitleBarIcons::minimise(strong); }},
+        {"titlebar/max.png", [text] { return TitleBarIcons::maximise(text); }},
+        {"titlebar/max_hover.png", [strong] { return TitleBarIcons::maximise(strong); }},
+        {"titlebar/set.png", [text] { return TitleBarIcons::settings(text); }},
+        {"titlebar/set_hover.png", [strong] { return TitleBarIcons::settings(strong); }},
+        {"titlebar/thumbtack.png", [text] { return TitleBarIcons::thumbtack(text); }},
+        {"titlebar/thumbtack_hover.png", [strong] { return TitleBarIcons::thumbtack(strong); }},
         {"not_detected.png", Illustrations::notDetected},
         {"macOS/exclaim_64x64.png", Illustrations::exclaim},
         {"macOS/privacy_accessibility_en.png",

@@ -2,7 +2,6 @@
 
 #include "LineIconCanvas.h"
 #include "MenuIcons.h"
-#include "UiPalette.h"
 
 #include <QPainterPath>
 
@@ -23,23 +22,23 @@ QImage close(const QColor &colour)
     return canvas.finish();
 }
 
-QImage minimise()
+QImage minimise(const QColor &colour)
 {
-    LineIconCanvas canvas(kSize, kSize, UiPalette::kText);
+    LineIconCanvas canvas(kSize, kSize, colour);
     canvas.painter().drawLine(QPointF(7, 12), QPointF(17, 12));
     return canvas.finish();
 }
 
-QImage maximise()
+QImage maximise(const QColor &colour)
 {
-    LineIconCanvas canvas(kSize, kSize, UiPalette::kText);
+    LineIconCanvas canvas(kSize, kSize, colour);
     canvas.painter().drawRoundedRect(QRectF(7, 7, 10, 10), 1.5, 1.5);
     return canvas.finish();
 }
 
-QImage settings()
+QImage settings(const QColor &colour)
 {
-    LineIconCanvas canvas(kSize, kSize, UiPalette::kText);
+    LineIconCanvas canvas(kSize, kSize, colour);
     QPainter &p = canvas.painter();
     p.translate(12, 12);
     p.drawPath(MenuIcons::gear(7.5, 5.5, 6));
@@ -47,9 +46,9 @@ QImage settings()
     return canvas.finish();
 }
 
-QImage thumbtack()
+QImage thumbtack(const QColor &colour)
 {
-    LineIconCanvas canvas(kSize, kSize, UiPalette::kText);
+    LineIconCanvas canvas(kSize, kSize, colour);
     QPainter &p = canvas.painter();
     // An upright pin turned a little, its needle down to the left.
     p.translate(12, 12);
