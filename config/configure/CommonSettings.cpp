@@ -1,7 +1,7 @@
 #include "config/configure/CommonSettings.h"
 
-#include "config/platform/DataFolders.h"
 #include "config/language/TabletLanguage.h"
+#include "config/platform/DataFolders.h"
 #include "config/xml/XmlAttribute.h"
 #include "config/xml/XmlFile.h"
 #include "config/xml/XmlValue.h"

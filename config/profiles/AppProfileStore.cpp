@@ -1,7 +1,7 @@
 #include "config/profiles/AppProfileStore.h"
 
-#include "config/profiles/AppProfileFile.h"
 #include "config/platform/DataFolders.h"
+#include "config/profiles/AppProfileFile.h"
 #include "config/profiles/ProfileFileName.h"
 #include "config/xml/XmlFile.h"
 

@@ -1,11 +1,11 @@
 #include "engine/actions/ActionRunner.h"
 
-#include "config/packets/PointerEvent.h"
 #include "config/actions/TabletExecAction.h"
 #include "config/actions/TabletKeyboardAction.h"
 #include "config/actions/TabletMediaAction.h"
 #include "config/actions/TabletMiscAction.h"
 #include "config/actions/TabletMouseAction.h"
+#include "config/packets/PointerEvent.h"
 #include "engine/actions/BindingChoice.h"
 #include "engine/actions/MediaKey.h"
 #include "engine/actions/ShortcutText.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "config/profiles/AppProfile.h"
-#include "config/packets/PointerEvent.h"
 #include "config/configure/TabletConfigure.h"
+#include "config/packets/PointerEvent.h"
 #include "config/packets/TabletPacket.h"
+#include "config/profiles/AppProfile.h"
 #include "engine/actions/ActionServices.h"
 #include "engine/actions/ControlBinding.h"
 #include "engine/actions/DialStepFilter.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/packets/PointerEvent.h"
 #include "config/configure/TabletConfigure.h"
+#include "config/packets/PointerEvent.h"
 #include "config/packets/TabletPacket.h"
 #include "engine/actions/ActionRunner.h"
 #include "engine/core/EnginePlatform.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/packets/PointerEvent.h"
 #include "config/configure/TabletConfigure.h"
+#include "config/packets/PointerEvent.h"
 #include "config/packets/TabletPacket.h"
 #include "engine/pen/PenContext.h"
 #include "engine/pen/PenDeviceLimits.h"

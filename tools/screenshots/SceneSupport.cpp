@@ -1,10 +1,10 @@
 #include "SceneSupport.h"
 
 #include "app/MainWindow.h"
-#include "config/layout/ModelTables.h"
 #include "config/language/TabletLanguage.h"
-#include "engine/support/SimulatedTablet.h"
+#include "config/layout/ModelTables.h"
 #include "engine/hid/simulated/SimulatedHidDescription.h"
+#include "engine/support/SimulatedTablet.h"
 #include "ui/widgets/WindowHelpers.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/pages/ConfigurationSave.h"
 
+#include "config/configure/ConfigureStore.h"
 #include "config/profiles/AppProfile.h"
 #include "config/profiles/AppProfileStore.h"
-#include "config/configure/ConfigureStore.h"
 #include "ui/dialogs/messages/VTipMsgboxDlg.h"
 
 ConfigurationSave ConfigurationSave::configure()

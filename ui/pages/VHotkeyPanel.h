@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/profiles/AppProfile.h"
 #include "config/configure/TabletConfigure.h"
+#include "config/profiles/AppProfile.h"
 #include "engine/apps/ProcessEntry.h"
 #include "engine/device/TabletDeviceInfo.h"
 #include "ui/UIConfigure.h"

@@ -1,10 +1,10 @@
 #include "ui/pages/VSettingsPanel.h"
 
+#include "config/configure/ConfigureStore.h"
+#include "config/language/TabletLanguage.h"
+#include "config/package/SettingsPackageFiles.h"
 #include "config/profiles/AppProfile.h"
 #include "config/profiles/AppProfileStore.h"
-#include "config/configure/ConfigureStore.h"
-#include "config/package/SettingsPackageFiles.h"
-#include "config/language/TabletLanguage.h"
 #include "ui/dialogs/diagnosis/VDiagnoseDlg.h"
 #include "ui/dialogs/messages/VMsgboxDlg.h"
 #include "ui/pages/ConfigurationSave.h"

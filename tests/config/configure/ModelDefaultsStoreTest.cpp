@@ -1,8 +1,8 @@
 // Every supported model's compiled-in defaults go through the store like a user's file, and a
 // save lands in that model's file alone.
 #include "config/configure/ConfigureStore.h"
-#include "config/platform/DataFolders.h"
 #include "config/layout/SupportedModel.h"
+#include "config/platform/DataFolders.h"
 
 #include "config/support/IsolatedDataLocation.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 
 // Sample actions and field-by-field comparisons of bindings for the configuration-store tests.
-#include "config/configure/TabletConfigure.h"
 #include "config/actions/TabletExecAction.h"
 #include "config/actions/TabletKeyboardAction.h"
 #include "config/actions/TabletMediaAction.h"
 #include "config/actions/TabletMiscAction.h"
 #include "config/actions/TabletMouseAction.h"
+#include "config/configure/TabletConfigure.h"
 
 #include <QByteArray>
 #include <QDomElement>

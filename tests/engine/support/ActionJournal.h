@@ -2,8 +2,8 @@
 
 // Stand-ins for everything an action reaches, all writing one journal of readable lines, so
 // that a test compares what happened, in order, across keyboard, pointer and window.
-#include "config/profiles/AppProfile.h"
 #include "config/packets/PointerEvent.h"
+#include "config/profiles/AppProfile.h"
 #include "engine/actions/ActionServices.h"
 #include "engine/apps/IForegroundProcess.h"
 #include "engine/core/IActionHost.h"

@@ -1,5 +1,5 @@
-#include "config/profiles/AppProfile.h"
 #include "config/language/TabletLanguage.h"
+#include "config/profiles/AppProfile.h"
 #include "ui/pages/VHotkeyPanel.h"
 #include "ui/pages/VMappingPanel.h"
 #include "ui/pages/VPenPanel.h"

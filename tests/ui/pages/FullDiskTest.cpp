@@ -2,11 +2,11 @@
 // the user is told. The tests run in the data folder "qz-full-disk", over which the CTest fixture
 // small_disk (tests/support/small-disk.sh) mounts a 256 KiB file system; without one there they
 // skip and say why.
-#include "config/profiles/AppProfile.h"
-#include "config/profiles/AppProfileStore.h"
+#include "config/actions/TabletMouseAction.h"
 #include "config/configure/ConfigureStore.h"
 #include "config/platform/DataFolders.h"
-#include "config/actions/TabletMouseAction.h"
+#include "config/profiles/AppProfile.h"
+#include "config/profiles/AppProfileStore.h"
 #include "support/QtPrinters.h"
 #include "ui/dialogs/messages/VTipMsgboxDlg.h"
 #include "ui/pages/VPenPanel.h"

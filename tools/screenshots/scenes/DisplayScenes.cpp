@@ -6,8 +6,8 @@
 
 #include "engine/ddc/MccsCodes.h"
 #include "engine/ddc/SimulatedDDCInterface.h"
-#include "ui/dialogs/display/VDDCControlDlg.h"
 #include "ui/dialogs/calibration/VScreenCalibrateDlg.h"
+#include "ui/dialogs/display/VDDCControlDlg.h"
 #include "ui/dialogs/display/VScreenDetectDlg.h"
 
 

@@ -4,10 +4,10 @@
 #include "ScreenshotScene.h"
 
 #include "app/MainWindow.h"
-#include "config/layout/ModelTables.h"
 #include "config/actions/TabletKeyboardAction.h"
 #include "config/actions/TabletMediaAction.h"
 #include "config/actions/TabletMouseAction.h"
+#include "config/layout/ModelTables.h"
 #include "ui/dialogs/actions/VAppSelectDlg.h"
 #include "ui/dialogs/actions/VDialActionDlg.h"
 #include "ui/dialogs/actions/VHotkeyPreviewDlg.h"

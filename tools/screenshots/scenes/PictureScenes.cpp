@@ -3,8 +3,8 @@
 // permissions banner.
 #include "ScreenshotScene.h"
 
-#include "config/layout/ModelTables.h"
 #include "config/language/TabletLanguage.h"
+#include "config/layout/ModelTables.h"
 #include "ui/widgets/VHotkeyCaptureEdit.h"
 #include "ui/widgets/VMacAccessibilityBanner.h"
 #include "ui/widgets/VPenLayoutPanel.h"

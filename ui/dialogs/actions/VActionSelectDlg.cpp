@@ -1,11 +1,11 @@
 #include "ui/dialogs/actions/VActionSelectDlg.h"
 
-#include "config/configure/ConfigureCopy.h"
 #include "config/actions/TabletExecAction.h"
 #include "config/actions/TabletKeyboardAction.h"
 #include "config/actions/TabletMediaAction.h"
 #include "config/actions/TabletMiscAction.h"
 #include "config/actions/TabletMouseAction.h"
+#include "config/configure/ConfigureCopy.h"
 #include "ui/dialogs/actions/TabWidgetEventFilter.h"
 #include "ui/dialogs/actions/TextLimit.h"
 #include "ui/widgets/VTitleBar.h"

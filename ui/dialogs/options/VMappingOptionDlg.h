@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/display/MonitorInfo.h"
-#include "ui/dialogs/options/MappingOptions.h"
 #include "ui/dialogs/display/ScreenIdentification.h"
+#include "ui/dialogs/options/MappingOptions.h"
 
 #include <QDialog>
 

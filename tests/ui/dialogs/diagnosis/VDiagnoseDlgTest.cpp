@@ -2,9 +2,9 @@
 
 #include "app/MainWindow.h"
 #include "config/configure/ConfigureStore.h"
-#include "config/support/IsolatedDataLocation.h"
 #include "config/packets/TabletComponentPacketWrapper.h"
 #include "config/packets/TabletPenPacketWrapper.h"
+#include "config/support/IsolatedDataLocation.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SimulatedTablet.h"
 #include "support/QtPrinters.h"

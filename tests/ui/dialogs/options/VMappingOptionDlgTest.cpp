@@ -1,7 +1,7 @@
 #include "ui/dialogs/options/VMappingOptionDlg.h"
 
-#include "ui/dialogs/options/OptionDialogRows.h"
 #include "ui/dialogs/display/VScreenDetectDlg.h"
+#include "ui/dialogs/options/OptionDialogRows.h"
 
 #include <QLabel>
 #include <QPointer>
