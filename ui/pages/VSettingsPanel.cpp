@@ -429,10 +429,18 @@ void VSettingsPanel::resetSettings()
     updating = true;
     languageItem->setLanguage(int(defaults->common.language));
     updating = false;
-    ConfigurationSave::reset().tell();
+    const ConfigurationSave reset = ConfigurationSave::reset();
     if (deviceHooks.reopenDevices)
         deviceHooks.reopenDevices();
+    // The reopened tablet fits the defaults to the screens: once the reset is on the disk, the
+    // page writes what the engine now runs with, as after any change here. A reset that the disk
+    // refused is told alone.
+    if (reset.failureText().isEmpty()) {
+        applyConfigure();
+        return;
+    }
     applyConfigureFromPanel();
+    reset.tell();
 }
 
 void VSettingsPanel::on_spSubMenuSettings_itemClicked(QListWidgetItem *)

@@ -65,7 +65,11 @@ struct TestPage
         };
         page.setPrompts(prompts);
         page.setDeviceHooks({[this] { return model; }, [] { return ConfigureMonitorList(); },
-                             [this] { ++reopened; }});
+                             [this] {
+                                 ++reopened;
+                                 if (onReopen)
+                                     onReopen();
+                             }});
     }
 
     ~TestPage() { UIConfigure::setApplyHandler(nullptr); }
@@ -92,6 +96,7 @@ struct TestPage
     VSettingsPanel page;
     int applied = 0;
     int reopened = 0;
+    std::function<void()> onReopen;
     QString model;
     QString chosenFile;
     bool answerYes = true;
@@ -318,6 +323,9 @@ TEST_F(VSettingsPanelTest, ResetBringsBackTheDefaultsEmptiesTheProfilesAndReopen
     TestPage test;
     test.model = kPenSix;
     test.page.updateFromConfigure();
+    // The window's reopening fits the configuration to the screens it finds.
+    const double fitted = 0.9;
+    test.onReopen = [fitted] { currentConfigure()->mapping.kx = fitted; };
 
     test.click("Reset");
 
@@ -332,7 +340,9 @@ TEST_F(VSettingsPanelTest, ResetBringsBackTheDefaultsEmptiesTheProfilesAndReopen
     EXPECT_TRUE(appProfiles().isEmpty());
     EXPECT_TRUE(profileFiles().isEmpty());
     EXPECT_EQ(storedCommonSettings().language, std::uint32_t(system));
-    EXPECT_EQ(loadConfigure(kPenSix, false, {})->pen.step, defaults->pen.step);
+    const TabletConfigurePtr stored = loadConfigure(kPenSix, false, {});
+    EXPECT_EQ(stored->pen.step, defaults->pen.step);
+    EXPECT_DOUBLE_EQ(stored->mapping.kx, fitted) << "the file keeps what the reopened tablet runs with";
     EXPECT_EQ(test.reopened, 1);
     EXPECT_GE(test.applied, 1);
 }
