@@ -9,6 +9,7 @@
 #include "config/profiles/AppProfile.h"
 #include "config/profiles/AppProfileStore.h"
 #include "config/support/IsolatedDataLocation.h"
+#include "config/support/StoreExpectations.h"
 #include "engine/hid/simulated/SimulatedHidBus.h"
 #include "engine/support/SimulatedTablet.h"
 #include "support/QtPrinters.h"
@@ -36,6 +37,8 @@
 #include <functional>
 
 namespace {
+
+using store_test::readFile;
 
 const QString kPenSix = QStringLiteral("QZ-Pen 6");
 constexpr int kEnglish = 0;
@@ -135,12 +138,6 @@ CommonConfigure storedCommonSettings()
 QStringList profileFiles()
 {
     return QDir(appProfileDir()).entryList({QStringLiteral("*.xml")}, QDir::Files);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)

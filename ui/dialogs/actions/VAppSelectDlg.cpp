@@ -27,13 +27,19 @@ QIcon iconOrFileIcon(const QIcon &icon, const QString &path)
     return icon.isNull() ? QFileIconProvider().icon(QFileInfo(path)) : icon;
 }
 
+// Windows does not tell paths apart by case, so neither does the list.
+bool samePath(const QString &one, const QString &other)
+{
+    return one.compare(other, Qt::CaseInsensitive) == 0;
+}
+
 // The dialog chooses which programs have a profile; a profile that stays is taken as it is now,
 // with what changed while the dialog was open, such as a dial switched to its next pair.
 AppProfileList withCurrentProfiles(AppProfileList chosen, const AppProfileList &current)
 {
     for (AppProfile &profile : chosen) {
         const auto now = std::find_if(current.cbegin(), current.cend(), [&profile](const AppProfile &entry) {
-            return entry.path.compare(profile.path, Qt::CaseInsensitive) == 0;
+            return samePath(entry.path, profile.path);
         });
         if (now != current.cend())
             profile = *now;
@@ -116,11 +122,10 @@ void VAppSelectDlg::on_asdTableProcess_itemSelectionChanged()
         ui->asdTextAppPath->setPlainText(processes[std::size_t(row)].path);
 }
 
-// Windows does not tell paths apart by case, so neither does the list.
 bool VAppSelectDlg::isProfiled(const ProcessEntry &process) const
 {
     return std::any_of(profiles.cbegin(), profiles.cend(), [&process](const AppProfile &profile) {
-        return profile.path.compare(process.path, Qt::CaseInsensitive) == 0;
+        return samePath(profile.path, process.path);
     });
 }
 
